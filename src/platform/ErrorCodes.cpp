@@ -1,0 +1,21 @@
+#include "platform/ErrorCodes.h"
+
+namespace platform {
+
+QString errorText(int number)
+{
+    switch (number) {
+    case SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
+    case TypeMismatch: return QStringLiteral("Type mismatch");
+    case FileNotFound: return QStringLiteral("File not found");
+    case InputPastEndOfFile: return QStringLiteral("Input past end of file");
+    case PermissionDenied: return QStringLiteral("Permission denied");
+    case PathNotFound: return QStringLiteral("Path not found");
+    case SetNotSupportedAtRunTime: return QStringLiteral("Set not supported at run time");
+    case SettingNotPermitted: return QStringLiteral("Setting not permitted");
+    case PrinterError: return QStringLiteral("Printer error");
+    default: return QStringLiteral("Application-defined or object-defined error");
+    }
+}
+
+} // namespace platform

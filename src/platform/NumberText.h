@@ -1,0 +1,21 @@
+#pragma once
+// Reading numbers from text.
+
+#include <QStringView>
+#include <optional>
+
+namespace platform {
+
+// The number at the start of a field, as history files are read: leading
+// blanks are skipped, then an optional sign, digits, a '.' and an exponent;
+// reading stops at the first character that cannot continue the number.
+// "12.5abc" -> 12.5, "abc" -> 0, "" -> 0, "-.5" -> -0.5, "1e3x" -> 1000,
+// "1e" -> 1. Empty only when the number is too large for a double.
+std::optional<double> leadingNumber(QStringView text);
+
+// A whole field that must be a number (blanks around it allowed): the check
+// behind "Numeric expression required". "12.5" -> 12.5, " 7 " -> 7,
+// "12.5abc", "", "abc" -> empty.
+std::optional<double> strictNumber(QStringView text);
+
+} // namespace platform

@@ -1,0 +1,307 @@
+#include "platform/Surface.h"
+
+#include "platform/Rounding.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Pixel coordinates beyond this are off any device; drawing there is clipped
+// by hand so huge values never reach the rasteriser's fixed-point maths.
+constexpr double FarAway = 1.0e6;
+
+// Cuts the segment to the rectangle [lo, hi] in both axes (Liang-Barsky).
+bool clipSegment(double &x1, double &y1, double &x2, double &y2, double lo, double hi)
+{
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - lo, hi - x1, y1 - lo, hi - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const double ox = x1, oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return true;
+}
+
+QVector<qreal> dashPattern(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::Dash: return {18, 6};
+    case LineStyle::Dot: return {3, 3};
+    case LineStyle::Solid: break;
+    }
+    return {};
+}
+
+// The pixels of a segment from `from` towards `to`, without `to` itself.
+QVector<QPoint> segmentPixels(QPoint from, QPoint to)
+{
+    QVector<QPoint> pixels;
+    int x = from.x(), y = from.y();
+    const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
+    const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.x() || y != to.y()) {
+        pixels.append(QPoint(x, y));
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+QFont defaultSurfaceFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(8.0);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+Surface::Surface(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY)
+    : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
+      font_(defaultSurfaceFont())
+{
+}
+
+Surface::~Surface() { flush(); }
+
+void Surface::flush()
+{
+    if (painter_)
+        painter_->end();
+    painter_.reset();
+    dirty_ = false;
+}
+
+void Surface::setDevice(QPaintDevice *device)
+{
+    flush();
+    device_ = device;
+}
+
+QPainter &Surface::painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(device_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return *painter_;
+}
+
+void Surface::markChanged()
+{
+    if (!dirty_) {
+        dirty_ = true;
+        if (changed_)
+            changed_();
+    }
+}
+
+double Surface::scaleWidth() const { return device_ ? device_->width() * twipsPerPixelX_ : 0.0; }
+double Surface::scaleHeight() const { return device_ ? device_->height() * twipsPerPixelY_ : 0.0; }
+
+bool Surface::toPixel(double x, double y, QPoint &pixel) const
+{
+    const double px = roundHalfEven(x / twipsPerPixelX_);
+    const double py = roundHalfEven(y / twipsPerPixelY_);
+    if (!std::isfinite(px) || !std::isfinite(py) || std::fabs(px) > FarAway || std::fabs(py) > FarAway)
+        return false;
+    pixel = QPoint(int(px), int(py));
+    return true;
+}
+
+void Surface::setFontSize(double points)
+{
+    if (points > 0 && std::isfinite(points))
+        font_.setPointSizeF(points);
+}
+
+void Surface::applyMode(QPainter &p) const
+{
+    p.setCompositionMode(drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+}
+
+void Surface::clear()
+{
+    if (!device_)
+        return;
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(0, 0, device_->width(), device_->height()), backColor_);
+    currentX_ = currentY_ = 0;
+    markChanged();
+}
+
+void Surface::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor_); }
+
+void Surface::line(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    double px1 = x1 / twipsPerPixelX_, py1 = y1 / twipsPerPixelY_;
+    double px2 = x2 / twipsPerPixelX_, py2 = y2 / twipsPerPixelY_;
+    if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
+        return;
+    if (!clipSegment(px1, py1, px2, py2, -FarAway, FarAway))
+        return;
+    strokeLine(QPoint(int(roundHalfEven(px1)), int(roundHalfEven(py1))),
+               QPoint(int(roundHalfEven(px2)), int(roundHalfEven(py2))), color);
+}
+
+void Surface::strokeLine(QPoint from, QPoint to, const QColor &color)
+{
+    if (!device_)
+        return;
+    QPainter &p = painter();
+    applyMode(p);
+    QPen pen(color, drawWidth_ <= 1 ? 0 : drawWidth_);
+    pen.setCapStyle(Qt::SquareCap);
+    // A wide pen always draws solid, as the old framework did.
+    if (drawStyle_ != LineStyle::Solid && drawWidth_ <= 1)
+        pen.setDashPattern(dashPattern(drawStyle_));
+    p.setPen(pen);
+    if (from == to)
+        p.drawPoint(from);
+    else
+        p.drawLine(from, to);
+    markChanged();
+}
+
+void Surface::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor_); }
+
+void Surface::box(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    QPoint a, b;
+    if (!device_ || !toPixel(x1, y1, a) || !toPixel(x2, y2, b))
+        return;
+    const QRect corners = QRect(a, b).normalized();
+    if (corners.width() == 1 || corners.height() == 1) {
+        strokeLine(corners.topLeft(), corners.bottomRight(), color);
+        return;
+    }
+    // One stroke of the whole outline, so that no corner is inverted twice.
+    QPainter &p = painter();
+    applyMode(p);
+    p.setPen(QPen(color, 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(corners.adjusted(0, 0, -1, -1));
+    markChanged();
+}
+
+void Surface::fillBox(double x1, double y1, double x2, double y2) { fillBox(x1, y1, x2, y2, foreColor_); }
+
+void Surface::fillBox(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    QPoint a, b;
+    if (!toPixel(x1, y1, a) || !toPixel(x2, y2, b))
+        return;
+    fillPixels(QRect(a, b).normalized(), color);
+}
+
+void Surface::fillPixels(const QRect &rect, const QColor &color)
+{
+    if (!device_)
+        return;
+    const QRect visible = rect.intersected(QRect(0, 0, device_->width(), device_->height()));
+    if (visible.isEmpty())
+        return;
+    QPainter &p = painter();
+    applyMode(p);
+    p.fillRect(visible, color);
+    markChanged();
+}
+
+void Surface::print(const QString &text)
+{
+    QPoint origin;
+    if (device_ && toPixel(currentX_, currentY_, origin)) {
+        QPainter &p = painter();
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setFont(font_);
+        p.setPen(foreColor_);
+        const QFontMetricsF metrics(font_, device_);
+        p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
+        markChanged();
+    }
+    currentX_ = 0;
+    currentY_ += textHeight();
+}
+
+double Surface::textWidth(const QString &text) const
+{
+    if (!device_)
+        return 0;
+    return QFontMetricsF(font_, device_).horizontalAdvance(text) * twipsPerPixelX_;
+}
+
+double Surface::textHeight() const
+{
+    if (!device_)
+        return 0;
+    return QFontMetricsF(font_, device_).height() * twipsPerPixelY_;
+}
+
+void Surface::pixelLine(QPoint from, QPoint to, const QColor &color, int width)
+{
+    if (!device_ || from == to)
+        return;
+    const QVector<QPoint> pixels = segmentPixels(from, to);
+    QPainter &p = painter();
+    applyMode(p);
+    if (width <= 1) {
+        p.setPen(QPen(color, 0));
+        p.drawPoints(pixels.constData(), int(pixels.size()));
+    } else {
+        QPen pen(color, width);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        p.drawLine(from, pixels.last());
+    }
+    markChanged();
+}
+
+void Surface::fillPolygonPixels(const QPolygon &polygon, const QColor &color)
+{
+    if (!device_ || polygon.isEmpty())
+        return;
+    QPainter &p = painter();
+    applyMode(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPolygon(polygon, Qt::OddEvenFill);
+    p.setBrush(Qt::NoBrush);
+    markChanged();
+}
+
+} // namespace platform
