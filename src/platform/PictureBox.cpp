@@ -46,6 +46,7 @@ PictureBox::~PictureBox() { surface_.flush(); }
 
 const QImage &PictureBox::image()
 {
+    matchImageToSize();
     surface_.flush();
     return image_;
 }
@@ -58,6 +59,7 @@ void PictureBox::setBackColor(const QColor &color)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    matchImageToSize();
     surface_.flush();
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
@@ -68,7 +70,9 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.fillRect(0, image_.height(), width(), height() - image_.height(), surface_.backColor());
 }
 
-void PictureBox::resizeEvent(QResizeEvent *)
+void PictureBox::resizeEvent(QResizeEvent *) { matchImageToSize(); }
+
+void PictureBox::matchImageToSize()
 {
     const QSize wanted(std::max(1, width()), std::max(1, height()));
     if (wanted == image_.size())

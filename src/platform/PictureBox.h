@@ -21,7 +21,11 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
     ~PictureBox() override;
 
-    Surface &surface() { return surface_; }
+    Surface &surface()
+    {
+        matchImageToSize();
+        return surface_;
+    }
     // The drawing as it stands (ends the current batch of drawing).
     const QImage &image();
 
@@ -47,6 +51,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The image follows the widget's size; a hidden widget gets no resize
+    // events, so this runs on every access too.
+    void matchImageToSize();
     float toTwipsX(double pixels) const { return float(pixels * surface_.twipsPerPixelX()); }
     float toTwipsY(double pixels) const { return float(pixels * surface_.twipsPerPixelY()); }
 

@@ -16,8 +16,10 @@ std::optional<int32_t> pixelsY(double twips) { return toInt32(twipsToPixelsY(twi
 
 bool placeChild(QWidget &child, double left, double top, double width, double height)
 {
+    if (!(width >= 0) || !(height >= 0))
+        return false;
     const auto x = pixelsX(left), y = pixelsY(top), w = pixelsX(width), h = pixelsY(height);
-    if (!x || !y || !w || !h || *w < 0 || *h < 0)
+    if (!x || !y || !w || !h)
         return false;
     child.setGeometry(*x, *y, *w, *h);
     return true;
