@@ -1,0 +1,64 @@
+#include "chart/ChartColors.h"
+
+#include "chart/ChartWidgets.h"
+#include "platform/Colors.h"
+#include "platform/PictureBox.h"
+#include "platform/SettingsStore.h"
+
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace quotechart {
+
+namespace {
+
+constexpr int32_t White = 16777215;
+constexpr int32_t PaleYellow = 12910591;   // 255, 255, 196
+constexpr int32_t LightGrey = 15724527;    // 239, 239, 239
+
+QColor storedColour(const char *key, ColourDefaults defaults, int32_t startUp, int32_t setColors)
+{
+    const int32_t fallback = defaults == ColourDefaults::StartUp ? startUp : setColors;
+    const int32_t value = platform::SettingsStore::readLong(QLatin1String(key), fallback);
+    // Only plain RGB values are colours; anything else is as good as missing.
+    return platform::colorFromLong(value >= 0 && value <= White ? value : fallback);
+}
+
+void setLabelColour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(role, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
+{
+    w.Picture1->setBackColor(storedColour("BkgChart", defaults, White, PaleYellow));
+
+    const QColor rulers = storedColour("BkgRulers", defaults, 0, 0);
+    for (platform::PictureBox *ruler : w.techRulers)
+        ruler->setBackColor(rulers);
+    w.PriceRuler->setBackColor(rulers);
+    w.DateRuler->setBackColor(rulers);
+    setLabelColour(w.ChangeLabel, QPalette::Window, rulers);
+    setLabelColour(w.CaptionLabel, QPalette::Window, rulers);
+
+    const char *techKeys[PaneCount] = {"BkgTech1", "BkgTech2", "BkgTech3"};
+    for (int k = 0; k < PaneCount; ++k)
+        w.techPanes[k]->setBackColor(storedColour(techKeys[k], defaults, White, PaleYellow));
+
+    QPalette list = w.ListView1->palette();
+    list.setColor(QPalette::Base, storedColour("BkgBuySell", defaults, White, LightGrey));
+    w.ListView1->setPalette(list);
+
+    const QColor text = storedColour("BkgRulersText", defaults, White, White);
+    for (platform::PictureBox *ruler : w.techRulers)
+        ruler->setForeColor(text);
+    w.PriceRuler->setForeColor(text);
+    w.DateRuler->setForeColor(text);
+    setLabelColour(w.CaptionLabel, QPalette::WindowText, text);
+}
+
+} // namespace quotechart

@@ -1,0 +1,73 @@
+#include "chart/ChartLayout.h"
+
+#include "chart/ChartWidgets.h"
+#include "platform/Placement.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace quotechart {
+
+namespace {
+
+constexpr double RulerWidth = 650;
+constexpr double PanelWidth = 2500;
+constexpr double ReadOutHeight = 220;
+constexpr double DateRulerHeight = 300;
+
+// Tab contents are positioned as if from the tab container's top-left corner;
+// Qt's pages start below the tab bar, so positions move up by its height.
+double tabContentOffset(const QTabWidget &tabs)
+{
+    return platform::pixelsToTwipsY(tabs.tabBar()->sizeHint().height());
+}
+
+void layOutSidePanel(ChartWidgets &w, double W, double H)
+{
+    platform::placeChild(*w.SSTab1, W - PanelWidth, 0, PanelWidth, H);
+    const double offset = tabContentOffset(*w.SSTab1);
+
+    w.SSTab1->setCurrentIndex(1);
+    platform::placeChild(*w.ListView1, 30, 345 - offset, 2415, H - 1475);
+    platform::setChildTop(*w.SumGain, H - 900 - offset);
+    platform::setChildTop(*w.CumGain, H - 500 - offset);
+
+    w.SSTab1->setCurrentIndex(0);
+    platform::placeChild(*w.Frame2, 100, 400 - offset, 2300, H - 500);
+    platform::setChildTop(*w.Command1, H - 1000);
+    w.SSTab1->setCurrentIndex(0);
+}
+
+void layOutPanes(ChartWidgets &w, double W, double H)
+{
+    const double paneWidth = W - 3250;
+    platform::placeChild(*w.CaptionLabel, 0, 0, W - 5000, ReadOutHeight);
+    platform::placeChild(*w.ChangeLabel, W - 5000, 0, 2400, ReadOutHeight);
+    platform::placeChild(*w.Picture1, RulerWidth, ReadOutHeight, paneWidth, 2 * H / 3 - 520);
+    for (int k = 0; k < PaneCount; ++k)
+        platform::placeChild(*w.techPanes[k], RulerWidth, (6 + k) * H / 9, paneWidth, H / 9);
+    platform::placeChild(*w.PriceRuler, 0, ReadOutHeight, RulerWidth, 2 * H / 3 - 520);
+    platform::placeChild(*w.DateRuler, RulerWidth, 2 * H / 3 - DateRulerHeight, paneWidth, DateRulerHeight);
+    platform::placeChild(*w.TimeForward, 326, 2 * H / 3 - DateRulerHeight, 320, DateRulerHeight);
+    platform::placeChild(*w.TimeBackward, 0, 2 * H / 3 - DateRulerHeight, 325, DateRulerHeight);
+    for (int k = 0; k < PaneCount; ++k)
+        platform::placeChild(*w.techRulers[k], 0, (6 + k) * H / 9, RulerWidth, H / 9);
+}
+
+} // namespace
+
+void layOutChart(const QWidget &chart, ChartWidgets &w)
+{
+    const double W = platform::pixelsToTwipsX(chart.width());
+    const double H = platform::pixelsToTwipsY(chart.height());
+    layOutSidePanel(w, W, H);
+    layOutPanes(w, W, H);
+}
+
+} // namespace quotechart

@@ -1,0 +1,17 @@
+#pragma once
+// Placing the chart's children for its current size.
+
+class QWidget;
+
+namespace quotechart {
+
+struct ChartWidgets;
+
+// Rulers take the left 650 twips, the side panel the right 2500 (plus a
+// 100-twip gap), the price pane the upper two thirds below a 220-twip read-out
+// strip and above the 300-twip date ruler, and the three indicator panes a
+// ninth of the height each. A placement that cannot be made (a negative size
+// on a small control) is skipped and the rest still happens.
+void layOutChart(const QWidget &chart, ChartWidgets &widgets);
+
+} // namespace quotechart

@@ -1,0 +1,19 @@
+#pragma once
+// What REvuved keeps behind its public interface.
+
+#include "chart/ChartState.h"
+#include "chart/ChartWidgets.h"
+#include "quotechart/PriceHistory.h"
+#include "quotechart/REvuved.h"
+
+#include <memory>
+
+namespace quotechart {
+
+struct REvuved::Private {
+    ChartWidgets widgets;
+    ChartState state;
+    std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
+};
+
+} // namespace quotechart

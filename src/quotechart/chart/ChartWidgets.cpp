@@ -1,0 +1,127 @@
+#include "chart/ChartWidgets.h"
+
+#include "chart/GridLineDelegate.h"
+#include "platform/PictureBox.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace quotechart {
+
+const std::array<const char *, 10> indicatorNames{
+    "Volume", "RSI", "Fast Stochastic", "Slow Stochastic", "MACD",
+    "Exp. MA Difference", "Momentum", "Volatility", "On Balance Volume", "Money Flow Index",
+};
+
+namespace {
+
+QString arrayName(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+
+template <typename Widget>
+Widget *named(Widget *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+platform::PictureBox *pictureBox(QWidget &parent, const QString &name)
+{
+    return named(new platform::PictureBox(&parent), name);
+}
+
+QLabel *label(QWidget &parent, const QString &name, const QString &text = {})
+{
+    auto *result = named(new QLabel(text, &parent), name);
+    result->setAutoFillBackground(true);
+    return result;
+}
+
+// The arrows that step the visible range, left of the date ruler.
+QLabel *arrowLabel(QWidget &parent, const QString &name, const QString &text)
+{
+    QLabel *arrow = label(parent, name, text);
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    arrow->setFont(font);
+    arrow->setAlignment(Qt::AlignCenter);
+    return arrow;
+}
+
+// Pane k's indicator choice and its three captioned period fields, in a
+// column of the indicators frame (positions in pixels of the frame).
+void createPaneSettings(ChartWidgets &w, int k)
+{
+    const int top = 22 + (k - 1) * 100;
+    QComboBox *combo = named(new QComboBox(w.Frame2), arrayName("Combo", k));
+    combo->setGeometry(7, top, 139, 22);
+    w.Combo[k - 1] = combo;
+    PeriodFieldWidgets &fields = w.periodFields[k - 1];
+    for (int row = 0; row < 3; ++row) {
+        const QByteArray labelName = "Label" + QByteArray::number(row + 1);
+        const QByteArray textName = "Text" + QByteArray::number(row + 1);
+        fields.labels[row] = named(new QLabel(w.Frame2), arrayName(labelName.constData(), k));
+        fields.labels[row]->setGeometry(7, top + 27 + row * 23, 88, 20);
+        fields.texts[row] = named(new QLineEdit(w.Frame2), arrayName(textName.constData(), k));
+        fields.texts[row]->setGeometry(97, top + 26 + row * 23, 49, 21);
+    }
+}
+
+void createSidePanel(QWidget &chart, ChartWidgets &w)
+{
+    w.SSTab1 = named(new QTabWidget(&chart), QStringLiteral("SSTab1"));
+    w.indicatorsTab = new QWidget;
+    w.transactionsTab = new QWidget;
+    w.SSTab1->addTab(w.indicatorsTab, QObject::tr("Indicators"));
+    w.SSTab1->addTab(w.transactionsTab, QObject::tr("Transactions"));
+
+    w.Frame2 = named(new QGroupBox(QStringLiteral("Indicators"), w.indicatorsTab), QStringLiteral("Frame2"));
+    for (int k = 1; k <= PaneCount; ++k)
+        createPaneSettings(w, k);
+    w.Command1 = named(new QPushButton(QStringLiteral("Apply now"), w.Frame2), QStringLiteral("Command1"));
+    w.Command1->setGeometry(7, 0, 139, 25);
+
+    w.ListView1 = named(new QTreeWidget(w.transactionsTab), QStringLiteral("ListView1"));
+    w.ListView1->setColumnCount(4);
+    w.ListView1->setHeaderLabels({QString(), QStringLiteral("Price"), QStringLiteral("Date"), QStringLiteral("%")});
+    const int widths[4] = {344, 1191, 1535, 1085};   // twips, as the list was designed
+    for (int column = 0; column < 4; ++column)
+        w.ListView1->setColumnWidth(column, widths[column] / 15);
+    w.ListView1->setRootIsDecorated(false);
+    w.ListView1->setSortingEnabled(false);
+    w.ListView1->setItemDelegate(new GridLineDelegate(w.ListView1));
+    w.SumGain = named(new QLabel(QStringLiteral("Summarized gain"), w.transactionsTab), QStringLiteral("SumGain"));
+    w.CumGain = named(new QLabel(QStringLiteral("Cumulative gain"), w.transactionsTab), QStringLiteral("CumGain"));
+    w.SumGain->setGeometry(2, 0, 160, 20);
+    w.CumGain->setGeometry(2, 0, 160, 20);
+}
+
+} // namespace
+
+ChartWidgets createChartWidgets(QWidget &chart)
+{
+    ChartWidgets w;
+    w.Picture1 = pictureBox(chart, QStringLiteral("Picture1"));
+    for (int k = 0; k < PaneCount; ++k) {
+        w.techPanes[k] = pictureBox(chart, QStringLiteral("Picture%1").arg(k + 2));
+        w.techRulers[k] = pictureBox(chart, QStringLiteral("TechRuler%1").arg(k + 1));
+    }
+    w.PriceRuler = pictureBox(chart, QStringLiteral("PriceRuler"));
+    w.DateRuler = pictureBox(chart, QStringLiteral("DateRuler"));
+    w.CaptionLabel = label(chart, QStringLiteral("CaptionLabel"));
+    w.ChangeLabel = label(chart, QStringLiteral("ChangeLabel"));
+    w.TimeBackward = arrowLabel(chart, QStringLiteral("TimeBackward"), QStringLiteral("<<"));
+    w.TimeForward = arrowLabel(chart, QStringLiteral("TimeForward"), QStringLiteral(">>"));
+    w.Timer1 = named(new QTimer(&chart), QStringLiteral("Timer1"));
+    w.Timer2 = named(new QTimer(&chart), QStringLiteral("Timer2"));
+    createSidePanel(chart, w);
+    return w;
+}
+
+} // namespace quotechart

@@ -1,0 +1,95 @@
+// REvuved: start-up, layout on resize, the redraw sequence and the small
+// property accessors. The drawing and the file work live in their folders.
+
+#include "quotechart/REvuved.h"
+
+#include "chart/ChartColors.h"
+#include "chart/ChartLayout.h"
+#include "chart/ChartPrivate.h"
+#include "chart/OverlayParameters.h"
+#include "chart/StoredPaneSettings.h"
+#include "platform/PictureBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace quotechart {
+
+namespace {
+
+void fillIndicatorCombos(ChartWidgets &w, const std::array<PaneSettings, PaneCount> &panes)
+{
+    for (int k = 0; k < PaneCount; ++k) {
+        QComboBox *combo = w.Combo[k];
+        for (const char *name : indicatorNames)
+            combo->addItem(QLatin1String(name));
+        combo->setCurrentIndex(-1);   // no selection unless a valid indicator is stored
+        const int16_t indicator = panes[k].indicator;
+        if (indicator >= 1 && indicator <= int16_t(indicatorNames.size()))
+            combo->setCurrentIndex(indicator - 1);
+    }
+}
+
+} // namespace
+
+REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>())
+{
+    d->widgets = createChartWidgets(*this);
+    ChartWidgets &w = d->widgets;
+
+    starting_date_local = 1;
+    ending_date_local = 200;
+    d->state.combo_setup_done = false;
+    d->state.switches = DrawingSwitches{};
+    overlayParameters() = OverlayParameters{};
+    isVerticalLineDisplayed = isHorizontalLineDisplayed = false;
+    w.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    w.ListView1->setAllColumnsShowFocus(true);
+    buy_number = sell_number = 0;
+    applyStoredColours(w, ColourDefaults::StartUp);
+    d->state.pane_settings = readStoredPaneSettings();
+    fillIndicatorCombos(w, d->state.pane_settings);
+}
+
+REvuved::~REvuved() = default;
+
+void REvuved::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOutChildren();
+    redraw();
+}
+
+void REvuved::layOutChildren() { layOutChart(*this, d->widgets); }
+
+void REvuved::redraw() { Clear(); }
+
+void REvuved::Clear()
+{
+    ChartWidgets &w = d->widgets;
+    w.Picture1->surface().clear();
+    for (platform::PictureBox *ruler : w.techRulers)
+        ruler->surface().clear();
+    w.PriceRuler->surface().clear();
+    w.DateRuler->surface().clear();
+    isVerticalLineDisplayed = false;
+    isHorizontalLineDisplayed = false;
+}
+
+void REvuved::SetColors() { applyStoredColours(d->widgets, ColourDefaults::SetColors); }
+
+QString REvuved::CompanyName() const { return d->widgets.CaptionLabel->text(); }
+bool REvuved::MA10() const { return d->state.switches.ma10_flag; }
+bool REvuved::MA50() const { return d->state.switches.ma50_flag; }
+bool REvuved::MA200() const { return d->state.switches.ma200_flag; }
+bool REvuved::MACustom() const { return d->state.switches.macustom_flag; }
+int16_t REvuved::MaximumInput() const { return 0; }
+void REvuved::setMaximumInput(int16_t) {}
+int16_t REvuved::TechInd1() const { return d->state.pane_settings[0].indicator; }
+int16_t REvuved::TechInd2() const { return d->state.pane_settings[1].indicator; }
+int16_t REvuved::TechInd3() const { return d->state.pane_settings[2].indicator; }
+
+const PriceHistory &REvuved::history() const { return *d->history; }
+
+} // namespace quotechart

@@ -1,0 +1,80 @@
+#pragma once
+// REvuved: a daily stock chart control.
+//
+// The host loads a ticker's history with ReadDataFile and draws a range of
+// days (1 = the newest loaded day); the control lays out its panes and redraws
+// itself on every resize. Methods take their arguments by reference where the
+// control may write back into them. Errors that reach the host are thrown as
+// ControlError; everything else that fails is skipped silently.
+
+#include <quotechart/ControlError.h>
+#include <quotechart/PriceHistory.h>
+#include <quotechart/quotechart_export.h>
+
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+namespace quotechart {
+
+class QUOTECHART_EXPORT REvuved : public QWidget {
+    Q_OBJECT
+public:
+    explicit REvuved(QWidget *parent = nullptr);
+    ~REvuved() override;
+
+    QString ticker_name;
+    int16_t buy_number = 0, sell_number = 0;
+    int16_t starting_date_local = 1, ending_date_local = 200;   // newest and oldest visible day
+    float OldVerticalLineX = 0, OldHorizontalLineY = 0;
+    bool isVerticalLineDisplayed = false, isHorizontalLineDisplayed = false;
+
+    // Loads <application path>/hist/<TICKER>.csv; b_Today_flag comes back false.
+    // Always returns an empty value.
+    QVariant ReadDataFile(QString &Ticker, bool &b_Today_flag);
+    // Erases the price pane and the rulers (not the indicator panes).
+    void Clear();
+    // The day index of a date; a weekend or holiday finds the trading day up to
+    // two days before it. 0 when the text is no date or nothing matches.
+    int16_t ConvertDateToInteger(QString &str_date);
+    // Date texts of the newest and oldest visible day; throws ControlError 9
+    // when the visible range lies outside 1..5000.
+    QString StartingDate() const;
+    QString EndingDate() const;
+    QVariant convert_trading_date(QString &input_date);
+    // Re-applies the stored colours (with their own defaults); draws nothing.
+    void SetColors();
+    QString CompanyName() const;
+    bool MA10() const;
+    bool MA50() const;
+    bool MA200() const;
+    bool MACustom() const;
+    int16_t MaximumInput() const;           // always 0
+    void setMaximumInput(int16_t value);    // accepted and ignored
+    int16_t TechInd1() const;
+    int16_t TechInd2() const;
+    int16_t TechInd3() const;
+
+    const PriceHistory &history() const;    // read-only view for hosts
+
+    struct Private;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layOutChildren();
+    void redraw();
+
+    std::unique_ptr<Private> d;
+};
+
+// The folder whose hist/ subfolder holds the history files. By default it is
+// the folder the quotechart library was loaded from.
+QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
+QUOTECHART_EXPORT QString applicationPath();
+
+} // namespace quotechart
