@@ -1,6 +1,7 @@
 #pragma once
 // Reading what a picture box shows, pixel by pixel.
 
+#include "QtPrinters.h"
 #include "platform/PictureBox.h"
 
 #include <QColor>

@@ -48,8 +48,8 @@ TEST_F(ReadDataFile, AFirstLineOfFortyCharactersSelectsTheLongHeader)
     EXPECT_FLOAT_EQ(h().high_array[1], 11);
     EXPECT_FLOAT_EQ(h().close_array[2], 11);
     EXPECT_EQ(h().volume_array[2], 800);   // "800,extra,fields" is read from its start
-    EXPECT_EQ(caption(), "ACME Corporation");
-    EXPECT_EQ(chart->CompanyName(), "ACME Corporation");
+    EXPECT_EQ(caption(), "ACME Corporation ");   // the last four characters, "(AC)", are cut off
+    EXPECT_EQ(chart->CompanyName(), "ACME Corporation ");
 
     hist.write("SHORT.csv", QByteArray(39, 'x') + "\n2-Jan-01,10,11,9,10,700\n");
     load("SHORT");

@@ -3,6 +3,7 @@
 // of its own.
 
 #include "HistFolder.h"
+#include "QtPrinters.h"
 #include "platform/PictureBox.h"
 #include "quotechart/REvuved.h"
 
