@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -154,6 +155,12 @@ protected:
 };
 
 } // namespace
+
+// Names the entry in test output and CTest listings.
+void PrintTo(const FuzzEntry &entry, std::ostream *out)
+{
+    *out << entry.name;
+}
 
 TEST_P(FuzzReplay, SeedsAndMadeUpInputsKeepEveryRule)
 {
