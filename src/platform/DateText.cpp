@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -107,14 +108,19 @@ int yearOf(QStringView field)
 }
 
 // An English month name, in full or its first three letters, in any case.
+// Fields of letters hold ASCII letters only, so setting bit 5 folds the case.
 int monthNameOf(QStringView field)
 {
     if (isNumber(field))
         return -1;
     for (size_t i = 0; i < monthNames.size(); ++i) {
-        const QLatin1String name(monthNames[i]);
-        const QLatin1String wanted = field.size() == 3 ? name.left(3) : name;
-        if (field.compare(wanted, Qt::CaseInsensitive) == 0)
+        const std::string_view name(monthNames[i]);
+        if (field.size() != 3 && field.size() != qsizetype(name.size()))
+            continue;
+        qsizetype at = 0;
+        while (at < field.size() && (field[at].unicode() | 0x20) == (name[size_t(at)] | 0x20))
+            ++at;
+        if (at == field.size())
             return int(i) + 1;
     }
     return -1;
