@@ -5,6 +5,8 @@ namespace platform {
 QString errorText(int number)
 {
     switch (number) {
+    case Overflow: return QStringLiteral("Overflow");
+    case DivisionByZero: return QStringLiteral("Division by zero");
     case SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
     case TypeMismatch: return QStringLiteral("Type mismatch");
     case FileNotFound: return QStringLiteral("File not found");

@@ -7,6 +7,8 @@
 namespace platform {
 
 enum ErrorCode : int {
+    Overflow = 6,
+    DivisionByZero = 11,
     TypeMismatch = 13,
     SubscriptOutOfRange = 9,
     FileNotFound = 53,

@@ -1,6 +1,5 @@
 #include "platform/Rounding.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -30,15 +29,12 @@ std::optional<int16_t> fit16(int64_t value)
 
 double roundHalfEven(double value)
 {
-    // std::nearbyint follows the current rounding mode; make sure it is the
-    // default one even if a host changed it.
-    const int saved = std::fegetround();
-    if (saved == FE_TONEAREST)
-        return std::nearbyint(value);
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(saved);
-    return rounded;
+    // Independent of the floating-point rounding mode a host may have set, and
+    // cheap enough for every pixel coordinate.
+    const double nearest = std::round(value);   // halves away from zero
+    if (std::fabs(value - std::trunc(value)) == 0.5)
+        return 2.0 * std::round(value / 2.0);
+    return nearest;
 }
 
 std::optional<int16_t> toInt16(double value) { return toChecked<int16_t>(value); }

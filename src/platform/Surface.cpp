@@ -102,6 +102,8 @@ void Surface::flush()
     if (painter_)
         painter_->end();
     painter_.reset();
+    penInUse_.reset();
+    compositionInUse_ = QPainter::CompositionMode_SourceOver;
     dirty_ = false;
 }
 
@@ -148,10 +150,18 @@ void Surface::setFontSize(double points)
         font_.setPointSizeF(points);
 }
 
-void Surface::applyMode(QPainter &p) const
+void Surface::applyMode(QPainter &p)
 {
-    p.setCompositionMode(drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination
-                                                       : QPainter::CompositionMode_SourceOver);
+    setComposition(p, drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination
+                                                    : QPainter::CompositionMode_SourceOver);
+}
+
+void Surface::setComposition(QPainter &p, QPainter::CompositionMode mode)
+{
+    if (compositionInUse_ != mode) {
+        p.setCompositionMode(mode);
+        compositionInUse_ = mode;
+    }
 }
 
 void Surface::clear()
@@ -159,7 +169,7 @@ void Surface::clear()
     if (!device_)
         return;
     QPainter &p = painter();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
+    setComposition(p, QPainter::CompositionMode_Source);
     p.fillRect(QRect(0, 0, device_->width(), device_->height()), backColor_);
     currentX_ = currentY_ = 0;
     markChanged();
@@ -169,6 +179,9 @@ void Surface::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2
 
 void Surface::line(double x1, double y1, double x2, double y2, const QColor &color)
 {
+    // As the old Line statement did, the current position moves to the end point.
+    currentX_ = x2;
+    currentY_ = y2;
     double px1 = x1 / twipsPerPixelX_, py1 = y1 / twipsPerPixelY_;
     double px2 = x2 / twipsPerPixelX_, py2 = y2 / twipsPerPixelY_;
     if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
@@ -185,17 +198,27 @@ void Surface::strokeLine(QPoint from, QPoint to, const QColor &color)
         return;
     QPainter &p = painter();
     applyMode(p);
-    QPen pen(color, drawWidth_ <= 1 ? 0 : drawWidth_);
-    pen.setCapStyle(Qt::SquareCap);
-    // A wide pen always draws solid, as the old framework did.
-    if (drawStyle_ != LineStyle::Solid && drawWidth_ <= 1)
-        pen.setDashPattern(dashPattern(drawStyle_));
-    p.setPen(pen);
+    usePen(p, color, drawWidth_, drawWidth_ <= 1 ? drawStyle_ : LineStyle::Solid);   // wide pens draw solid
     if (from == to)
         p.drawPoint(from);
     else
         p.drawLine(from, to);
     markChanged();
+}
+
+// Sets the pen only when it differs from the one in use: a redraw strokes
+// thousands of lines with a handful of pens.
+void Surface::usePen(QPainter &p, const QColor &color, int width, LineStyle style)
+{
+    const PenKey key{color.rgba(), width, style};
+    if (penInUse_ && *penInUse_ == key)
+        return;
+    QPen pen(color, width <= 1 ? 0 : width);
+    pen.setCapStyle(Qt::SquareCap);
+    if (style != LineStyle::Solid)
+        pen.setDashPattern(dashPattern(style));
+    p.setPen(pen);
+    penInUse_ = key;
 }
 
 void Surface::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor_); }
@@ -213,8 +236,7 @@ void Surface::box(double x1, double y1, double x2, double y2, const QColor &colo
     // One stroke of the whole outline, so that no corner is inverted twice.
     QPainter &p = painter();
     applyMode(p);
-    p.setPen(QPen(color, 0));
-    p.setBrush(Qt::NoBrush);
+    usePen(p, color, 1, LineStyle::Solid);
     p.drawRect(corners.adjusted(0, 0, -1, -1));
     markChanged();
 }
@@ -244,12 +266,14 @@ void Surface::fillPixels(const QRect &rect, const QColor &color)
 
 void Surface::print(const QString &text)
 {
+    if (textObserver_)
+        textObserver_(text, currentX_, currentY_);
     QPoint origin;
     if (device_ && toPixel(currentX_, currentY_, origin)) {
         QPainter &p = painter();
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        setComposition(p, QPainter::CompositionMode_SourceOver);
         p.setFont(font_);
-        p.setPen(foreColor_);
+        usePen(p, foreColor_, 1, LineStyle::Solid);
         const QFontMetricsF metrics(font_, device_);
         p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
         markChanged();
@@ -280,12 +304,13 @@ void Surface::pixelLine(QPoint from, QPoint to, const QColor &color, int width)
     QPainter &p = painter();
     applyMode(p);
     if (width <= 1) {
-        p.setPen(QPen(color, 0));
+        usePen(p, color, 1, LineStyle::Solid);
         p.drawPoints(pixels.constData(), int(pixels.size()));
     } else {
         QPen pen(color, width);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
+        penInUse_.reset();
         p.drawLine(from, pixels.last());
     }
     markChanged();
@@ -298,6 +323,7 @@ void Surface::fillPolygonPixels(const QPolygon &polygon, const QColor &color)
     QPainter &p = painter();
     applyMode(p);
     p.setPen(Qt::NoPen);
+    penInUse_.reset();
     p.setBrush(color);
     p.drawPolygon(polygon, Qt::OddEvenFill);
     p.setBrush(Qt::NoBrush);

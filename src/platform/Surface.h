@@ -9,15 +9,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
 #include <QPoint>
 #include <QPolygon>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPaintDevice;
-class QPainter;
 
 namespace platform {
 
@@ -37,6 +38,10 @@ public:
 
     // Called once when the first change after a flush() happens.
     void setChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
+    // Told every text printed, with its position in twips (for read-outs of
+    // what a surface shows, such as tests of ruler labels).
+    using TextObserver = std::function<void(const QString &text, double x, double y)>;
+    void setTextObserver(TextObserver observer) { textObserver_ = std::move(observer); }
 
     // Ends the current batch: the device holds everything drawn so far.
     void flush();
@@ -77,7 +82,8 @@ public:
         currentY_ = y;
     }
 
-    // Drawing in twips. Lines paint both end points; boxes cover both corners.
+    // Drawing in twips. Lines paint both end points and move the current
+    // position to their end; boxes cover both corners.
     void clear();   // fills with the back colour; the current position goes to (0, 0)
     void line(double x1, double y1, double x2, double y2);
     void line(double x1, double y1, double x2, double y2, const QColor &color);
@@ -100,7 +106,9 @@ public:
 private:
     QPainter &painter();
     void markChanged();
-    void applyMode(QPainter &painter) const;
+    void applyMode(QPainter &painter);
+    void setComposition(QPainter &painter, QPainter::CompositionMode mode);
+    void usePen(QPainter &painter, const QColor &color, int width, LineStyle style);
     void strokeLine(QPoint from, QPoint to, const QColor &color);
     void fillPixels(const QRect &rect, const QColor &color);
 
@@ -109,7 +117,16 @@ private:
     double twipsPerPixelX_;
     double twipsPerPixelY_;
     std::function<void()> changed_;
+    TextObserver textObserver_;
     bool dirty_ = false;
+    struct PenKey {
+        QRgb rgba;
+        int width;
+        LineStyle style;
+        bool operator==(const PenKey &) const = default;
+    };
+    std::optional<PenKey> penInUse_;
+    QPainter::CompositionMode compositionInUse_ = QPainter::CompositionMode_SourceOver;
 
     QColor foreColor_ = Qt::black;
     QColor backColor_ = Qt::white;
