@@ -14,9 +14,10 @@ void abortOnBrokenRule(const char *rule)
 
 FuzzFailureHandler failureHandler = abortOnBrokenRule;
 
-constexpr std::array<FuzzEntry, 2> entries = {{
+constexpr std::array<FuzzEntry, 3> entries = {{
     {"number_text", fuzzNumberText},
     {"date_text", fuzzDateText},
+    {"history_text", fuzzHistoryText},
 }};
 
 } // namespace
