@@ -3,6 +3,7 @@
 // widgets.
 
 #include "indicators/PaneSettings.h"
+#include "transactions/TransactionTables.h"
 
 #include <QString>
 
@@ -42,6 +43,7 @@ struct ChartState {
     float popup_x = 0;
     float popup_y = 0;
     bool combo_setup_done = false;
+    TransactionTables transactions;
 };
 
 } // namespace quotechart

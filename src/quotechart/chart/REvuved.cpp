@@ -63,7 +63,21 @@ void REvuved::resizeEvent(QResizeEvent *event)
 
 void REvuved::layOutChildren() { layOutChart(*this, d->widgets); }
 
-void REvuved::redraw() { Clear(); }
+// The window redraw. Each step runs even when an earlier one failed; a
+// failure is the host's to see only when it calls the step itself.
+void REvuved::redraw()
+{
+    Clear();
+    const auto step = [](auto &&draw) {
+        try {
+            draw();
+        } catch (const ControlError &) {
+        }
+    };
+    step([this] { DrawPriceRuler(starting_date_local, ending_date_local); });
+    step([this] { DrawDateRuler(starting_date_local, ending_date_local); });
+    step([this] { DisplayChart(starting_date_local, ending_date_local); });
+}
 
 void REvuved::Clear()
 {

@@ -35,8 +35,27 @@ public:
     // Loads <application path>/hist/<TICKER>.csv; b_Today_flag comes back false.
     // Always returns an empty value.
     QVariant ReadDataFile(QString &Ticker, bool &b_Today_flag);
+    // Chooses the price scale for the range (copied into starting_date_local
+    // and ending_date_local) and draws the price ruler and horizontal grid.
+    void DrawPriceRuler(int16_t &starting_date, int16_t &ending_date);
+    // Draws the price pane: bars or close line, the overlays that are on, and
+    // the transaction arrows. An ending day beyond the loaded days is lowered
+    // to record_count, also in the caller's variable. A failure (a visible day
+    // outside 1..5000) ends the drawing and is thrown as ControlError.
+    void DisplayChart(int16_t &starting_date, int16_t &ending_date);
+    // Highest high and lowest low over the visible days, or over a range; only
+    // loaded days count, and no loaded day in the range gives 0.
+    float MaximumPrice() const;
+    float MinimumPrice() const;
+    float GetMaximumPrice(int16_t &starting_date, int16_t &ending_date);
+    float GetMinimumPrice(int16_t &starting_date, int16_t &ending_date);
     // Erases the price pane and the rulers (not the indicator panes).
     void Clear();
+    // Labels the days on the date ruler and draws the vertical grid.
+    void DrawDateRuler(int16_t &starting_date, int16_t &ending_date);
+    // Draw a buy (sell) arrow for the day under x (twips in the price pane).
+    void DrawBuy(float &x);
+    void DrawSell(float &x);
     // The day index of a date; a weekend or holiday finds the trading day up to
     // two days before it. 0 when the text is no date or nothing matches.
     int16_t ConvertDateToInteger(QString &str_date);
@@ -68,8 +87,11 @@ protected:
 private:
     void layOutChildren();
     void redraw();
+    void drawTransactionArrow(float x, bool isBuy);
+    void drawHiddenChartArrows();
 
     std::unique_ptr<Private> d;
+    friend struct TestAccess;   // lets the library's own tests reach the private state
 };
 
 // The folder whose hist/ subfolder holds the history files. By default it is

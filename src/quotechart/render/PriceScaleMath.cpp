@@ -1,0 +1,50 @@
+#include "render/PriceScaleMath.h"
+
+#include "platform/Rounding.h"
+
+#include <array>
+
+namespace quotechart {
+
+namespace {
+
+struct StepRow {
+    float from;   // the row holds for ranges from here up to the row above
+    float tick;
+};
+
+constexpr std::array<StepRow, 16> steps{{
+    {5000, 1000}, {2500, 500}, {1500, 250}, {1000, 150}, {500, 100}, {250, 50}, {150, 25}, {100, 15},
+    {50, 10}, {25, 5}, {10, 2.5f}, {5, 1}, {2.5f, 0.5f}, {1, 0.2f}, {0.5f, 0.1f}, {0.1f, 0.05f},
+}};
+constexpr float SmallestTick = 0.02f;
+
+} // namespace
+
+float priceTickFor(float range)
+{
+    for (const StepRow &row : steps)
+        if (range >= row.from)
+            return row.tick;
+    return SmallestTick;
+}
+
+std::optional<int16_t> rulerHighTicks(float maxPrice, float tick)
+{
+    const std::optional<float> ratio = platform::divide(maxPrice, tick);
+    return ratio ? platform::toInt16(*ratio + 0.5f) : std::nullopt;
+}
+
+std::optional<int16_t> rulerLowTicks(float minPrice, float tick)
+{
+    const std::optional<float> ratio = platform::divide(minPrice, tick);
+    return ratio ? platform::toInt16(*ratio - 0.5f) : std::nullopt;
+}
+
+std::optional<float> priceScaleFor(double height, float highTicks, float lowTicks, float tick)
+{
+    const std::optional<double> scale = platform::divide(height - 100, double((highTicks - lowTicks) * tick));
+    return scale ? platform::toSingle(*scale) : std::nullopt;
+}
+
+} // namespace quotechart

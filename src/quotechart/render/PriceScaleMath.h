@@ -1,0 +1,27 @@
+#pragma once
+// The price ruler's arithmetic: the step between ruler lines for a visible
+// price range, the lowest and highest ruler lines, and the vertical scale.
+
+#include <cstdint>
+#include <optional>
+
+namespace quotechart {
+
+// The step for a range max - min: 1000, 500, 250, 150, 100, 50, 25, 15, 10, 5,
+// 2.5, 1, 0.5, 0.2, 0.1, 0.05 or 0.02, larger ranges taking larger steps. The
+// steps are not all decimal (150, 15, 2.5) so that a typical range gets 4 to
+// 10 ruler lines.
+float priceTickFor(float range);
+
+// The ruler lines as counts of steps: the highest is max / step + 0.5 and the
+// lowest min / step - 0.5, each rounded half to even, so the ruler reaches at
+// least half a step beyond the prices. Empty when a count leaves the 16-bit
+// range (absurd prices), so the ruler keeps its previous lines.
+std::optional<int16_t> rulerHighTicks(float maxPrice, float tick);
+std::optional<int16_t> rulerLowTicks(float minPrice, float tick);
+
+// Twips per price unit that fit the ruler lines into `height`, leaving 50
+// twips above and below; empty when the lines coincide.
+std::optional<float> priceScaleFor(double height, float highTicks, float lowTicks, float tick);
+
+} // namespace quotechart
