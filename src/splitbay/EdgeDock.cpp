@@ -97,10 +97,9 @@ void EdgeDock::watchCentralWidget()
     if (central_)
         central_->removeEventFilter(this);
     central_ = central;
-    if (central) {
+    assigned_ = QRect();   // the new central widget's place is the layout's
+    if (central)
         central->installEventFilter(this);
-        centralArea_ = central->geometry();
-    }
 }
 
 QRect EdgeDock::dockArea() const
@@ -122,11 +121,17 @@ QRect EdgeDock::dockArea() const
 
 void EdgeDock::relayout()
 {
+
     if (busy_)
         return;
     busy_ = true;
     relayoutPending_ = false;
     watchCentralWidget();
+    // A central widget not where this dock put it was placed by the main
+    // window's layout. (Its move events may never come: a hidden widget's
+    // moves are merged into one, which may end where this dock put it.)
+    if (central_ && central_->geometry() != assigned_)
+        centralArea_ = central_->geometry();
     const std::vector<SplitbayCtl *> panes = dockedPanes();
     std::vector<DockRequest> requests;
     for (const SplitbayCtl *pane : panes)
@@ -152,6 +157,7 @@ void EdgeDock::relayoutLater()
 bool EdgeDock::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+
     if (watched == &container_) {
         // A main window's central widget reports the area once its layout has run.
         if (type == QEvent::Resize && !central_)
@@ -159,11 +165,9 @@ bool EdgeDock::eventFilter(QObject *watched, QEvent *event)
         else if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved || type == QEvent::LayoutRequest)
             relayoutLater();
     } else if (watched == central_) {
-        // The main window's layout moved its central widget: that is the new area.
-        if ((type == QEvent::Move || type == QEvent::Resize) && central_->geometry() != assigned_ && !busy_) {
-            centralArea_ = central_->geometry();
+
+        if (type == QEvent::Move || type == QEvent::Resize)
             relayout();
-        }
     } else if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide) {
         relayout();   // a pane changed its extent or its visibility
     }

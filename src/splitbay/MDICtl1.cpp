@@ -29,6 +29,7 @@ MDICtl1::MDICtl1(std::shared_ptr<Screen> screen, QWidget *parent)
 {
     setObjectName(QStringLiteral("MDICtl"));
     setMouseTracking(true);   // MouseMove is raised with no button held too
+    tmrCapture_.setParent(this);   // a member: it leaves its parent before the parent goes
     tmrCapture_.setObjectName(QStringLiteral("tmrCapture"));
     tmrCapture_.setInterval(1);
     connect(&tmrCapture_, &QTimer::timeout, this, &MDICtl1::captureTick);

@@ -48,12 +48,14 @@ QtScreen::QtScreen()
 
 QtScreen::~QtScreen() = default;
 
-WindowHandle QtScreen::handleOf(QWidget *window)
+WindowHandle QtScreen::handleOf(QWidget *window) { return issueHandle(window); }
+
+WindowHandle QtScreen::issueHandle(QWidget *window) const
 {
     if (!window)
         return {};
-    if (const WindowHandle known = knownHandle(window); !known.isNull())
-        return known;
+    if (const int32_t known = handles_.value(window, 0))
+        return WindowHandle(known);
     const int32_t value = nextHandleValue();
     windows_.insert(value, window);
     handles_.insert(window, value);
@@ -62,11 +64,6 @@ WindowHandle QtScreen::handleOf(QWidget *window)
         handles_.remove(gone);
     });
     return WindowHandle(value);
-}
-
-WindowHandle QtScreen::knownHandle(const QWidget *window) const
-{
-    return WindowHandle(handles_.value(window, 0));
 }
 
 QWidget *QtScreen::windowOf(WindowHandle window) const
@@ -90,8 +87,7 @@ WindowHandle QtScreen::documentArea(WindowHandle container) const
     if (!parent)
         return {};
     // Direct children only, so an MDI area inside a pane or a document is not taken.
-    auto *area = parent->findChild<QMdiArea *>(QString(), Qt::FindDirectChildrenOnly);
-    return const_cast<QtScreen *>(this)->handleOf(area);
+    return issueHandle(parent->findChild<QMdiArea *>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 QPoint QtScreen::cursorPos() const
@@ -122,7 +118,7 @@ bool QtScreen::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-WindowHandle QtScreen::captureOwner() const { return knownHandle(QWidget::mouseGrabber()); }
+WindowHandle QtScreen::captureOwner() const { return issueHandle(QWidget::mouseGrabber()); }
 
 void QtScreen::setCapture(WindowHandle window)
 {

@@ -41,10 +41,12 @@ protected:
 
 private:
     QWidget *windowOf(WindowHandle window) const;
-    WindowHandle knownHandle(const QWidget *window) const;
+    // Issues handles on demand, also to windows the screen only reports
+    // (the capture owner, a document area).
+    WindowHandle issueHandle(QWidget *window) const;
 
-    QHash<int32_t, QPointer<QWidget>> windows_;
-    QHash<const QObject *, int32_t> handles_;
+    mutable QHash<int32_t, QPointer<QWidget>> windows_;
+    mutable QHash<const QObject *, int32_t> handles_;
     std::vector<std::pair<QRect, std::unique_ptr<HalftoneOverlay>>> ghosts_;
     // The pointer as the last mouse event reported it, and where QCursor put
     // it then (see cursorPos).
