@@ -13,7 +13,7 @@ class QPalette;
 
 namespace splitbay6 {
 
-// The frame styles, by their old edge values.
+// The frame styles, numbered as 3-D edge styles are.
 enum class EdgeStyle : int { Raised = 5, Etched = 6 };
 
 // Left, top, right, bottom in pixels; right and bottom lie just outside.

@@ -3,7 +3,7 @@
 // coordinate, which coordinates a move may reach, the pane size a bar gives,
 // and the two clamps applied on release. Pure calculations; every result that
 // would leave the 32-bit range is a failure (an empty optional), so the
-// caller skips the step as the old control did.
+// caller skips the step and goes on.
 
 #include "DockEdge.h"
 #include "Screen.h"

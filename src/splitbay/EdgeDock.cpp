@@ -121,7 +121,6 @@ QRect EdgeDock::dockArea() const
 
 void EdgeDock::relayout()
 {
-
     if (busy_)
         return;
     busy_ = true;
@@ -132,6 +131,19 @@ void EdgeDock::relayout()
     // moves are merged into one, which may end where this dock put it.)
     if (central_ && central_->geometry() != assigned_)
         centralArea_ = central_->geometry();
+    // A pane may change its own size when placed (its minimum size); the
+    // plan is then made again with the size it took.
+    for (int pass = 0; pass < 3; ++pass) {
+        paneResized_ = false;
+        placeAll();
+        if (!paneResized_)
+            break;
+    }
+    busy_ = false;
+}
+
+void EdgeDock::placeAll()
+{
     const std::vector<SplitbayCtl *> panes = dockedPanes();
     std::vector<DockRequest> requests;
     for (const SplitbayCtl *pane : panes)
@@ -143,7 +155,6 @@ void EdgeDock::relayout()
         assigned_ = plan.rest;
         area->setGeometry(plan.rest);
     }
-    busy_ = false;
 }
 
 void EdgeDock::relayoutLater()
@@ -157,7 +168,6 @@ void EdgeDock::relayoutLater()
 bool EdgeDock::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-
     if (watched == &container_) {
         // A main window's central widget reports the area once its layout has run.
         if (type == QEvent::Resize && !central_)
@@ -165,11 +175,14 @@ bool EdgeDock::eventFilter(QObject *watched, QEvent *event)
         else if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved || type == QEvent::LayoutRequest)
             relayoutLater();
     } else if (watched == central_) {
-
         if (type == QEvent::Move || type == QEvent::Resize)
             relayout();
     } else if (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide) {
-        relayout();   // a pane changed its extent or its visibility
+        // A pane changed its extent or its visibility.
+        if (busy_)
+            paneResized_ = true;
+        else
+            relayout();
     }
     return false;
 }

@@ -50,6 +50,7 @@ private:
     QRect dockArea() const;
     QWidget *documentArea() const;
     std::vector<SplitbayCtl *> dockedPanes() const;
+    void placeAll();
     void watchCentralWidget();
     void relayoutLater();
 
@@ -59,6 +60,7 @@ private:
     QRect assigned_;      // what this dock gave the document area last
     bool busy_ = false;
     bool relayoutPending_ = false;
+    bool paneResized_ = false;   // while placing: a pane took another size
 };
 
 } // namespace splitbay6

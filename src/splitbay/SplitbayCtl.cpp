@@ -26,7 +26,7 @@ const QString MaxName = QStringLiteral("Max");
 constexpr float DefaultLimit = 10;
 
 // The document area's rectangle when a drag began: one value for all panes
-// of the thread, as hosts of the old control could observe.
+// of the thread, so a drag in one pane replaces what another saved.
 ScreenRect &savedMDIClientRect()
 {
     static thread_local ScreenRect rect;

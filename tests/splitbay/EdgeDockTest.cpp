@@ -70,3 +70,18 @@ TEST(EdgeDock, AContainerWithoutLayoutDocksItsPanesAndFillsItsMdiArea)
     QTest::qWait(0);
     EXPECT_EQ(documents->geometry(), QRect(0, 0, 480, 250));
 }
+
+TEST(EdgeDock, APaneThatGrowsToItsMinimumWhenPlacedIsNotOverlapped)
+{
+    QWidget container;
+    container.resize(400, 300);
+    auto *documents = new QMdiArea(&container);
+    auto *top = new SplitbayCtl(std::make_shared<SimulatedScreen>(), &container);
+    top->resize(1, 30);
+    top->setAlignment(SplitbayCtl::AlignTop);
+    container.show();
+    top->setMin(40);   // enforced when the container next resizes the pane
+    container.resize(500, 300);
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 500, 44));
+    EXPECT_EQ(documents->geometry(), QRect(0, 44, 500, 256));
+}

@@ -2,11 +2,11 @@
 // here are windows of their own, so nothing docks them: their size is what
 // the test gives them (15 twips per pixel).
 
+#include "Expect.h"
 #include "MDICtl1.h"
 #include "RecordingBag.h"
 #include "SimulatedScreen.h"
 
-#include "splitbay6/ControlError.h"
 #include "splitbay6/SplitbayCtl.h"
 
 #include <QSignalSpy>
@@ -28,14 +28,7 @@ struct Pane {
         resizes.clear();
     }
 
-    QStringList noticeNames()
-    {
-        QStringList names;
-        for (const QVariantList &notice : notices)
-            names << notice.at(0).toString();
-        notices.clear();
-        return names;
-    }
+    QStringList noticeNames() { return takeNames(notices); }
     MDICtl1 &bar() { return *pane.findChild<MDICtl1 *>("MDICtl"); }
     QList<float> freeArea() const
     {
@@ -47,16 +40,6 @@ struct Pane {
     QSignalSpy notices{&pane, &SplitbayCtl::propertyChanged};
     QSignalSpy resizes{&pane, &SplitbayCtl::OnResize};
 };
-
-int errorNumber(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const ControlError &error) {
-        return error.number();
-    }
-    return 0;
-}
 
 } // namespace
 

@@ -1,12 +1,11 @@
 // The splitter bar's properties: change notices, the read-only window
 // handle, and persistence.
 
+#include "Expect.h"
 #include "MDICtl1.h"
 #include "MouseInput.h"
 #include "RecordingBag.h"
 #include "SimulatedScreen.h"
-
-#include "splitbay6/ControlError.h"
 
 #include <QSignalSpy>
 
@@ -23,25 +22,8 @@ struct Bar {
     MDICtl1 bar{screen};
     QSignalSpy notices{&bar, &MDICtl1::propertyChanged};
 
-    QStringList noticeNames()
-    {
-        QStringList names;
-        for (const QVariantList &notice : notices)
-            names << notice.at(0).toString();
-        notices.clear();
-        return names;
-    }
+    QStringList noticeNames() { return takeNames(notices); }
 };
-
-int errorNumber(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const ControlError &error) {
-        return error.number();
-    }
-    return 0;
-}
 
 } // namespace
 
