@@ -74,8 +74,8 @@ private:
     void MoveSplit();
     void EndSplit();
     void refreshGeometry();
-    // Inverts the ghost bar `bar` onto the screen, or (erase) inverts again
-    // the one shown, so the screen is restored even if the geometry changed.
+    // DrawSplitBar inverts `bar` onto the screen; eraseSplitBar inverts the
+    // area shown again, so the screen is restored even if the geometry changed.
     void DrawSplitBar(const BarRect &bar);
     void eraseSplitBar();
     void updatePendingPos();

@@ -48,7 +48,8 @@ public:
     float ScaleTop() const { return ScaleTop_; }
     void setScaleTop(float value);
     // The pane's smallest extent across the bar, in pixels not counting the
-    // bar; enforced at the next resize. Default 10.
+    // bar; enforced at the next resize. Default 10. Min and Max refuse NaN
+    // and infinity with ControlError 380.
     float Min() const { return Min_; }
     void setMin(float value);
     // The smallest extent, in pixels beyond a 4-pixel margin, that a drag
