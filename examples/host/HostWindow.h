@@ -1,10 +1,41 @@
 #pragma once
-// The example host: a main window of the kind that embeds the controls.
+// The example host: an MDI main window of the kind that embeds the controls.
+// Documents live in the QMdiArea; a watch list is docked on the left in a
+// SplitbayCtl, whose bar the user drags to share the width with the documents.
 
 #include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace splitbay6 {
+class SplitbayCtl;
+}
 
 class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit HostWindow(QWidget *parent = nullptr);
+
+    // Opens `content` in a new document window titled `title`; the window
+    // takes ownership of the content.
+    QMdiSubWindow *addDocument(QWidget *content, const QString &title);
+
+    QMdiArea *documents() const { return documents_; }
+    splitbay6::SplitbayCtl *watchPane() const { return watchPane_; }
+
+private:
+    void createMenus();
+    void createWatchPane();
+    void placeWatchPaneContent();
+    void openPlaceholder(const QString &ticker);
+
+    QMdiArea *documents_ = nullptr;
+    splitbay6::SplitbayCtl *watchPane_ = nullptr;
+    QLabel *watchTitle_ = nullptr;
+    QListWidget *watchList_ = nullptr;
+    QAction *showWatchPane_ = nullptr;
 };

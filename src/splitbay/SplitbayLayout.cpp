@@ -1,0 +1,155 @@
+// The pane's layout pass: configure the bar, keep the minimum size, place the
+// bar along the inner edge, store the free area, raise OnResize. A step that
+// fails is skipped and the rest still run; the host never sees an error.
+
+#include "splitbay6/SplitbayCtl.h"
+
+#include "MDICtl1.h"
+#include "PaneLayout.h"
+#include "Screen.h"
+
+#include "platform/Rounding.h"
+#include "platform/Twips.h"
+
+namespace splitbay6 {
+
+namespace {
+
+constexpr double BarPixels = 4;
+
+std::optional<int32_t> pixelsX(double twips) { return platform::toInt32(platform::twipsToPixelsX(twips)); }
+std::optional<int32_t> pixelsY(double twips) { return platform::toInt32(platform::twipsToPixelsY(twips)); }
+
+// The bar's placement, one property at a time, in twips.
+void setLeft(QWidget &bar, double twips)
+{
+    if (const auto x = pixelsX(twips))
+        bar.move(*x, bar.y());
+}
+
+void setTop(QWidget &bar, double twips)
+{
+    if (const auto y = pixelsY(twips))
+        bar.move(bar.x(), *y);
+}
+
+void setWidth(QWidget &bar, double twips)
+{
+    if (const auto w = pixelsX(twips); w && *w >= 0)
+        bar.resize(*w, bar.height());
+}
+
+void setHeight(QWidget &bar, double twips)
+{
+    if (const auto h = pixelsY(twips); h && *h >= 0)
+        bar.resize(bar.width(), *h);
+}
+
+} // namespace
+
+void SplitbayCtl::runLayout()
+{
+    // The layout's own resize (the minimum size) is not laid out twice: the
+    // pass in progress reads the new size.
+    if (inLayout_)
+        return;
+    inLayout_ = true;
+    configureBar();
+    if (isDockEdge(alignment_)) {
+        enforceMinimumSize();
+        placeBar();
+        storeFreeArea();
+    }
+    inLayout_ = false;
+    ++layoutCount_;
+    emit OnResize();
+}
+
+void SplitbayCtl::configureBar()
+{
+    MDICtl_->setMin(Min_);
+    MDICtl_->setMax(Max_);
+    MDICtl_->setAlignMDI(alignment_);
+    MDICtl_->setHWndPrimary(screen_->handleOf(this));
+    // Without a document area the drag is limited by the whole container.
+    const WindowHandle container = screen_->handleOf(parentWidget());
+    const WindowHandle client = screen_->documentArea(container);
+    MDICtl_->setHWndSecondary(client.isNull() ? container : client);
+}
+
+void SplitbayCtl::enforceMinimumSize()
+{
+    if (sizedVertically(alignment_)) {
+        const double minimum = platform::pixelsToTwipsY(double(Min_) + BarPixels);
+        if (heightTwips() < minimum)
+            setHeightTwips(minimum);
+    } else {
+        const double minimum = platform::pixelsToTwipsX(double(Min_) + BarPixels);
+        if (widthTwips() < minimum)
+            setWidthTwips(minimum);
+    }
+}
+
+bool SplitbayCtl::setHeightTwips(double twips)
+{
+    const auto h = pixelsY(twips);
+    if (!h || *h < 0)
+        return false;
+    resize(width(), *h);
+    return true;
+}
+
+bool SplitbayCtl::setWidthTwips(double twips)
+{
+    const auto w = pixelsX(twips);
+    if (!w || *w < 0)
+        return false;
+    resize(*w, height());
+    return true;
+}
+
+void SplitbayCtl::placeBar()
+{
+    const ScaleRect pane{0, 0, widthTwips(), heightTwips()};
+    const double thickness = platform::pixelsToTwipsX(BarPixels);   // horizontal factor for both
+    const auto along = barAlong(alignment_, pane);
+    if (!along)
+        return;
+    QWidget &bar = *MDICtl_;
+    if (sizedVertically(alignment_)) {
+        setLeft(bar, along->start);
+        setWidth(bar, along->length);
+        setHeight(bar, thickness);
+        if (const auto top = barAcross(alignment_, pane, platform::pixelsToTwipsY(bar.height())))
+            setTop(bar, *top);
+    } else {
+        setWidth(bar, thickness);
+        if (const auto left = barAcross(alignment_, pane, platform::pixelsToTwipsX(bar.width())))
+            setLeft(bar, *left);
+        setHeight(bar, along->length);
+        setTop(bar, along->start);
+    }
+    bar.show();
+    MDICtl_->setOrientation(sizedVertically(alignment_) ? 0 : 1);
+}
+
+void SplitbayCtl::storeFreeArea()
+{
+    const ScaleRect pane{0, 0, widthTwips(), heightTwips()};
+    const auto area = freeAreaFor(alignment_, pane, platform::pixelsToTwipsX(MDICtl_->width()),
+                               platform::pixelsToTwipsY(MDICtl_->height()));
+    if (!area)
+        return;
+    const auto store = [this](float &property, double value, const QString &name) {
+        if (const auto single = platform::toSingle(value)) {
+            property = *single;
+            emit propertyChanged(name);
+        }
+    };
+    store(ScaleHeight_, area->ScaleHeight, QStringLiteral("ScaleHeight"));
+    store(ScaleLeft_, area->ScaleLeft, QStringLiteral("ScaleLeft"));
+    store(ScaleTop_, area->ScaleTop, QStringLiteral("ScaleTop"));
+    store(ScaleWidth_, area->ScaleWidth, QStringLiteral("ScaleWidth"));
+}
+
+} // namespace splitbay6
