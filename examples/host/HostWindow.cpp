@@ -1,5 +1,6 @@
 #include "HostWindow.h"
 
+#include <quotechart/REvuved.h>
 #include <splitbay6/SplitbayCtl.h>
 
 #include <QAction>
@@ -9,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,10 +34,9 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     statusBar()->showMessage(tr("Ready"));
     resize(1280, 800);
 
-    // Placeholders until the chart control takes their place.
-    for (int i = 0; i < SampleTickers.size(); ++i) {
-        openPlaceholder(SampleTickers[i]);
-        documents_->subWindowList().last()->setGeometry(20 + 40 * i, 20 + 40 * i, 640, 420);
+    for (int i = SampleTickers.size() - 1; i >= 0; --i) {
+        openChart(SampleTickers[i]);
+        documents_->subWindowList().last()->setGeometry(10 + 30 * i, 10 + 30 * i, 980, 680);
     }
 }
 
@@ -76,7 +78,7 @@ void HostWindow::createWatchPane()
     watchList_->addItems(SampleTickers);
     watchList_->setCurrentRow(0);
     connect(watchList_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { openPlaceholder(item->text()); });
+            [this](QListWidgetItem *item) { openChart(item->text()); });
 
     // The pane says where its free area is after every layout.
     connect(watchPane_, &splitbay6::SplitbayCtl::OnResize, this, &HostWindow::placeWatchPaneContent);
@@ -96,11 +98,15 @@ void HostWindow::placeWatchPaneContent()
     watchList_->setGeometry(free.adjusted(0, TitleHeight, 0, 0));
 }
 
-void HostWindow::openPlaceholder(const QString &ticker)
+quotechart::REvuved *HostWindow::openChart(const QString &ticker)
 {
-    auto *placeholder = new QLabel(tr("The chart of %1 will appear here.").arg(ticker));
-    placeholder->setAlignment(Qt::AlignCenter);
-    placeholder->setAutoFillBackground(true);
-    placeholder->setBackgroundRole(QPalette::Base);
-    addDocument(placeholder, ticker);
+    auto *chart = new quotechart::REvuved;
+    QString name = ticker;
+    bool today = false;
+    chart->ReadDataFile(name, today);
+    // The chart draws this range when it is first laid out.
+    chart->starting_date_local = 1;
+    chart->ending_date_local = std::min<int16_t>(200, chart->history().record_count);
+    addDocument(chart, ticker);
+    return chart;
 }

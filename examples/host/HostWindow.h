@@ -1,7 +1,7 @@
 #pragma once
 // The example host: an MDI main window of the kind that embeds the controls.
-// Documents live in the QMdiArea; a watch list is docked on the left in a
-// SplitbayCtl, whose bar the user drags to share the width with the documents.
+// Documents are charts in the QMdiArea; a watch list is docked on the left in
+// a SplitbayCtl, whose bar the user drags to share the width with the charts.
 
 #include <QMainWindow>
 
@@ -15,6 +15,10 @@ namespace splitbay6 {
 class SplitbayCtl;
 }
 
+namespace quotechart {
+class REvuved;
+}
+
 class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,6 +28,9 @@ public:
     // takes ownership of the content.
     QMdiSubWindow *addDocument(QWidget *content, const QString &title);
 
+    // Opens a chart of the ticker's history, showing its newest 200 days.
+    quotechart::REvuved *openChart(const QString &ticker);
+
     QMdiArea *documents() const { return documents_; }
     splitbay6::SplitbayCtl *watchPane() const { return watchPane_; }
 
@@ -31,7 +38,6 @@ private:
     void createMenus();
     void createWatchPane();
     void placeWatchPaneContent();
-    void openPlaceholder(const QString &ticker);
 
     QMdiArea *documents_ = nullptr;
     splitbay6::SplitbayCtl *watchPane_ = nullptr;
