@@ -15,11 +15,6 @@
 
 namespace quotechart {
 
-const std::array<const char *, 10> indicatorNames{
-    "Volume", "RSI", "Fast Stochastic", "Slow Stochastic", "MACD",
-    "Exp. MA Difference", "Momentum", "Volatility", "On Balance Volume", "Money Flow Index",
-};
-
 namespace {
 
 QString arrayName(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }

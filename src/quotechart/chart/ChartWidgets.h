@@ -56,7 +56,4 @@ struct ChartWidgets {
 // Creates every child of `chart`; nothing is placed or drawn yet.
 ChartWidgets createChartWidgets(QWidget &chart);
 
-// The ten indicator names in combo order (position 0 is indicator 1).
-extern const std::array<const char *, 10> indicatorNames;
-
 } // namespace quotechart

@@ -8,6 +8,7 @@
 #include "chart/ChartPrivate.h"
 #include "chart/OverlayParameters.h"
 #include "chart/StoredPaneSettings.h"
+#include "indicators/IndicatorCatalogue.h"
 #include "platform/PictureBox.h"
 
 #include <QComboBox>
@@ -22,12 +23,11 @@ void fillIndicatorCombos(ChartWidgets &w, const std::array<PaneSettings, PaneCou
 {
     for (int k = 0; k < PaneCount; ++k) {
         QComboBox *combo = w.Combo[k];
-        for (const char *name : indicatorNames)
-            combo->addItem(QLatin1String(name));
+        for (const IndicatorInfo &indicator : indicatorCatalogue)
+            combo->addItem(QLatin1String(indicator.name));
         combo->setCurrentIndex(-1);   // no selection unless a valid indicator is stored
-        const int16_t indicator = panes[k].indicator;
-        if (indicator >= 1 && indicator <= int16_t(indicatorNames.size()))
-            combo->setCurrentIndex(indicator - 1);
+        if (findIndicator(panes[k].indicator))
+            combo->setCurrentIndex(panes[k].indicator - 1);
     }
 }
 
@@ -77,6 +77,8 @@ void REvuved::redraw()
     step([this] { DrawPriceRuler(starting_date_local, ending_date_local); });
     step([this] { DrawDateRuler(starting_date_local, ending_date_local); });
     step([this] { DisplayChart(starting_date_local, ending_date_local); });
+    auto &panes = d->state.pane_settings;
+    DisplayTechnicalIndicators(panes[0].indicator, panes[1].indicator, panes[2].indicator);
 }
 
 void REvuved::Clear()

@@ -56,6 +56,9 @@ public:
     // Draw a buy (sell) arrow for the day under x (twips in the price pane).
     void DrawBuy(float &x);
     void DrawSell(float &x);
+    // Redraws the three indicator panes with indicators 1..10 (any other
+    // number leaves its pane empty) and raises DrawComplete.
+    void DisplayTechnicalIndicators(int16_t &indicator1, int16_t &indicator2, int16_t &indicator3);
     // The day index of a date; a weekend or holiday finds the trading day up to
     // two days before it. 0 when the text is no date or nothing matches.
     int16_t ConvertDateToInteger(QString &str_date);
@@ -80,6 +83,10 @@ public:
     const PriceHistory &history() const;    // read-only view for hosts
 
     struct Private;
+
+signals:
+    // After every redraw of the indicator panes, so after every full redraw.
+    void DrawComplete();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

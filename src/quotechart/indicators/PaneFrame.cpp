@@ -1,0 +1,131 @@
+#include "indicators/PaneFrame.h"
+
+#include "platform/Colors.h"
+#include "platform/Rounding.h"
+#include "platform/SettingsStore.h"
+#include "platform/Surface.h"
+
+namespace quotechart {
+
+namespace {
+
+constexpr double Margin = 50;
+constexpr double BarSpread = 15;        // twips between the lines of a bar
+constexpr int WideBarDays = 130;        // below this many days bars get five lines
+constexpr double LabelX = 50;
+constexpr int32_t DefaultStripColour = 3407872;   // red 0, green 0, blue 0x34
+
+} // namespace
+
+PaneFrame::PaneFrame(platform::Surface &ruler, platform::Surface &pane, int16_t first, int16_t last)
+    : ruler_(ruler), pane_(pane), first_(first), last_(last), width_(pane.scaleWidth()), height_(pane.scaleHeight())
+{
+}
+
+std::optional<double> PaneFrame::x(int32_t day) const
+{
+    const std::optional<int16_t> slotCount = platform::add16(last_ - first_, 2);
+    if (!slotCount || *slotCount == 0)
+        return std::nullopt;
+    return width_ - (day - first_ + 1) * width_ / *slotCount;
+}
+
+bool PaneFrame::fewDays() const { return last_ - first_ < WideBarDays; }
+
+void PaneFrame::useFixedScale()
+{
+    scale_ = (height_ - 2 * Margin) / 100;
+    zeroY_ = height_ - Margin;
+}
+
+void PaneFrame::useSymmetricScale(float M)
+{
+    scale_ = M != 0 ? (height_ - 2 * Margin) / (2 * double(M)) : 0.0;
+    zeroY_ = height_ / 2;
+}
+
+double PaneFrame::y(double value) const { return zeroY_ - value * scale_; }
+
+void PaneFrame::clear()
+{
+    pane_.clear();
+    pane_.setForeColor(Qt::black);
+    pane_.setDrawWidth(1);
+}
+
+void PaneFrame::drawReferenceLines()
+{
+    for (const double y : {height_ / 2, height_ - Margin, Margin})
+        pane_.line(0, y, width_, y, Qt::black);
+}
+
+void PaneFrame::rulerTick(double fromX, double y) { ruler_.line(fromX, y, ruler_.scaleWidth(), y); }
+
+void PaneFrame::rulerLabel(double y, const QString &text)
+{
+    ruler_.setCurrent(LabelX, y);
+    ruler_.print(text);
+}
+
+void PaneFrame::drawFixedRuler()
+{
+    rulerTick(250, height_ - Margin);
+    rulerTick(350, height_ / 2);
+    rulerTick(450, Margin);
+    rulerLabel(0, QStringLiteral("100"));
+    rulerLabel(height_ / 2 - 100, QStringLiteral("50"));
+    rulerLabel(height_ - 200, QStringLiteral("0"));
+}
+
+void PaneFrame::drawSymmetricRuler(const QString &topLabel)
+{
+    rulerTick(550, height_ / 2);
+    rulerTick(550, height_ - Margin);
+    rulerTick(550, Margin);
+    rulerLabel(25, topLabel);
+    rulerLabel(height_ / 2 - 100, QStringLiteral("0"));
+    rulerLabel(height_ - 200, QStringLiteral("-") + topLabel);
+}
+
+void PaneFrame::drawLine(const indicators::PlotSeries &series, const QColor &colour)
+{
+    pane_.setForeColor(colour);
+    for (int32_t i = last_; i >= first_; --i) {
+        const auto older = series.at(i + 1), newer = series.at(i);
+        const auto olderX = x(i + 1), newerX = x(i);
+        if (older && newer && olderX && newerX)
+            pane_.line(*olderX, y(*older), *newerX, y(*newer));
+    }
+}
+
+void PaneFrame::drawBars(const indicators::PlotSeries &series, const QColor &colour)
+{
+    pane_.setForeColor(colour);
+    pane_.setDrawWidth(1);
+    for (int32_t i = last_; i >= first_; --i) {
+        const auto value = series.at(i);
+        const auto dayX = x(i);
+        if (value && dayX)
+            drawBar(*dayX, zeroY_, y(*value));
+    }
+}
+
+void PaneFrame::drawBar(double x, double from, double to)
+{
+    for (const double offset : {-BarSpread, 0.0, BarSpread})
+        pane_.line(x + offset, from, x + offset, to);
+    if (fewDays()) {
+        pane_.line(x + 2 * BarSpread, from, x + 2 * BarSpread, to);
+        pane_.line(x - 2 * BarSpread, from, x - 2 * BarSpread, to);
+    }
+}
+
+void PaneFrame::drawMarginStrips()
+{
+    const int32_t stored = platform::SettingsStore::readLong(QStringLiteral("BkgRulers"), DefaultStripColour);
+    const QColor colour = platform::colorFromLong(stored >= 0 && stored <= 0xFFFFFF ? stored : DefaultStripColour);
+    pane_.fillBox(0, 0, width_, Margin, colour);
+    pane_.fillBox(0, height_ - Margin, width_, height_, colour);
+}
+
+} // namespace quotechart

@@ -1,0 +1,76 @@
+#pragma once
+// The drawing frame every indicator pane shares: the day mapping, the two
+// vertical scales, reference lines, ruler ticks and labels, lines and
+// histogram bars, and the margin strips. All in twips of the pane surface.
+//
+// Fixed scale (RSI, stochastics, money flow): 0..100 from H - 50 up to 50.
+// Symmetric scale (MACD, EMA difference, momentum, volatility, OBV): zero at
+// H / 2 and the largest absolute value M at 50 above and below; M = 0 puts
+// every value on the zero line.
+
+#include "indicators/calc/PlotSeries.h"
+
+#include <QColor>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+class Surface;
+}
+
+namespace quotechart {
+
+class PaneFrame {
+public:
+    PaneFrame(platform::Surface &ruler, platform::Surface &pane, int16_t first, int16_t last);
+
+    double width() const { return width_; }
+    double height() const { return height_; }
+    // Day i at W - (i - first + 1) * W / (last - first + 2); empty when there
+    // are no slots or the count leaves 16 bits.
+    std::optional<double> x(int32_t day) const;
+    bool fewDays() const;   // fewer than 130 days: bars are drawn five lines wide
+
+    void useFixedScale();
+    void useSymmetricScale(float M);
+    double y(double value) const;
+
+    // Starts the pane afresh: erased, black pen one pixel wide.
+    void clear();
+    void drawReferenceLines();
+    // Ticks and labels of the ruler strip for the scale in use; the symmetric
+    // labels show `topLabel` at the top and "-" and it at the bottom.
+    void drawFixedRuler();
+    void drawSymmetricRuler(const QString &topLabel);
+    // A polyline from day i + 1 to day i, for i = last down to first, where
+    // both days have a point.
+    void drawLine(const indicators::PlotSeries &series, const QColor &colour);
+    // A bar from the zero line to each visible day's value.
+    void drawBars(const indicators::PlotSeries &series, const QColor &colour);
+    // A histogram bar at x from `from` to `to`, three or five lines wide.
+    void drawBar(double x, double from, double to);
+    // Covers the top and bottom 50 twips with the rulers' colour.
+    void drawMarginStrips();
+
+    platform::Surface &ruler() { return ruler_; }
+    platform::Surface &pane() { return pane_; }
+    int16_t first() const { return first_; }
+    int16_t last() const { return last_; }
+
+private:
+    void rulerTick(double fromX, double y);
+    void rulerLabel(double y, const QString &text);
+
+    platform::Surface &ruler_;
+    platform::Surface &pane_;
+    int16_t first_;
+    int16_t last_;
+    double width_;
+    double height_;
+    double scale_ = 0;   // twips per value unit
+    double zeroY_ = 0;   // where value 0 sits
+};
+
+} // namespace quotechart
