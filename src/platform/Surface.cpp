@@ -1,5 +1,6 @@
 #include "platform/Surface.h"
 
+#include "platform/RasterLine.h"
 #include "platform/Rounding.h"
 
 #include <QFontMetricsF>
@@ -44,6 +45,16 @@ bool clipSegment(double &x1, double &y1, double &x2, double &y2, double lo, doub
     x2 = ox + t1 * dx;
     y2 = oy + t1 * dy;
     return true;
+}
+
+DashPattern rasterDash(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::Dash: return {18, 6};
+    case LineStyle::Dot: return {3, 3};
+    case LineStyle::Solid: break;
+    }
+    return {};
 }
 
 QVector<qreal> dashPattern(LineStyle style)
@@ -93,17 +104,46 @@ Surface::Surface(QPaintDevice *device, double twipsPerPixelX, double twipsPerPix
     : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
       font_(defaultSurfaceFont())
 {
+    findRasterImage();
+}
+
+// Thin lines on an RGB32 image are written straight into its pixels; any
+// other device (a printer) goes through the painter.
+void Surface::findRasterImage()
+{
+    raster_ = nullptr;
+    if (device_ && device_->devType() == QInternal::Image) {
+        auto *image = static_cast<QImage *>(device_);
+        if (image->format() == QImage::Format_RGB32)
+            raster_ = image;
+    }
+}
+
+const RasterTarget *Surface::rasterTarget()
+{
+    if (!raster_)
+        return nullptr;
+    if (!target_) {
+        // Writing detaches a shared image; a painter active on it would go on
+        // painting the old pixels, so it ends first and starts again later.
+        if (!raster_->isDetached())
+            flush();
+        target_ = platform::rasterTarget(*raster_);
+    }
+    return &*target_;
 }
 
 Surface::~Surface() { flush(); }
 
 void Surface::flush()
 {
+    writePendingRuns();
     if (painter_)
         painter_->end();
     painter_.reset();
     penInUse_.reset();
     compositionInUse_ = QPainter::CompositionMode_SourceOver;
+    target_.reset();   // a copy of the image may be taken until the next batch
     dirty_ = false;
 }
 
@@ -111,10 +151,12 @@ void Surface::setDevice(QPaintDevice *device)
 {
     flush();
     device_ = device;
+    findRasterImage();
 }
 
 QPainter &Surface::painter()
 {
+    writePendingRuns();   // the painter draws over them, so they come first
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(device_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -182,12 +224,17 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
     // As the old Line statement did, the current position moves to the end point.
     currentX_ = x2;
     currentY_ = y2;
+    // Divided, not multiplied by the inverse, so halves stay exact halves.
     double px1 = x1 / twipsPerPixelX_, py1 = y1 / twipsPerPixelY_;
     double px2 = x2 / twipsPerPixelX_, py2 = y2 / twipsPerPixelY_;
-    if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
-        return;
-    if (!clipSegment(px1, py1, px2, py2, -FarAway, FarAway))
-        return;
+    const bool near = std::fabs(px1) < FarAway && std::fabs(py1) < FarAway && std::fabs(px2) < FarAway &&
+                      std::fabs(py2) < FarAway;
+    if (!near) {
+        if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
+            return;
+        if (!clipSegment(px1, py1, px2, py2, -FarAway, FarAway))
+            return;
+    }
     strokeLine(QPoint(int(roundHalfEven(px1)), int(roundHalfEven(py1))),
                QPoint(int(roundHalfEven(px2)), int(roundHalfEven(py2))), color);
 }
@@ -196,6 +243,13 @@ void Surface::strokeLine(QPoint from, QPoint to, const QColor &color)
 {
     if (!device_)
         return;
+    if (drawWidth_ <= 1) {
+        if (const RasterTarget *target = rasterTarget()) {
+            rasterStroke(*target, from, to, color.rgb());
+            markChanged();
+            return;
+        }
+    }
     QPainter &p = painter();
     applyMode(p);
     usePen(p, color, drawWidth_, drawWidth_ <= 1 ? drawStyle_ : LineStyle::Solid);   // wide pens draw solid
@@ -204,6 +258,29 @@ void Surface::strokeLine(QPoint from, QPoint to, const QColor &color)
     else
         p.drawLine(from, to);
     markChanged();
+}
+
+// Thin lines straight into the image. Solid vertical runs in copy mode wait
+// in `runs_` to be written once per pixel column; anything else of another
+// colour or mode sends them to the image first, so drawing order holds.
+void Surface::rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb)
+{
+    const bool copy = drawMode_ == DrawMode::CopyPen, solid = drawStyle_ == LineStyle::Solid;
+    if (!runs_.empty() && (!copy || runs_.colour() != rgb))
+        runs_.writeAll(target);
+    if (copy && solid && from.x() == to.x()) {
+        if (runs_.empty())
+            runs_.start(rgb, target.width);
+        runs_.add(target, from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
+        return;
+    }
+    rasterLine(target, from, to, rgb, !copy, rasterDash(drawStyle_), LineEnd::Painted);
+}
+
+void Surface::writePendingRuns()
+{
+    if (!runs_.empty() && target_)
+        runs_.writeAll(*target_);
 }
 
 // Sets the pen only when it differs from the one in use: a redraw strokes
@@ -231,6 +308,21 @@ void Surface::box(double x1, double y1, double x2, double y2, const QColor &colo
     const QRect corners = QRect(a, b).normalized();
     if (corners.width() == 1 || corners.height() == 1) {
         strokeLine(corners.topLeft(), corners.bottomRight(), color);
+        return;
+    }
+    if (const RasterTarget *target = rasterTarget()) {
+        writePendingRuns();
+        // Each pixel of the outline once, so that no corner is inverted twice.
+        const bool invert = drawMode_ == DrawMode::Invert;
+        const QRgb rgb = color.rgb();
+        const int l = corners.left(), r = corners.right(), t = corners.top(), b = corners.bottom();
+        rasterLine(*target, {l, t}, {r, t}, rgb, invert, {}, LineEnd::Painted);
+        rasterLine(*target, {l, b}, {r, b}, rgb, invert, {}, LineEnd::Painted);
+        if (b - t > 1) {
+            rasterLine(*target, {l, t + 1}, {l, b - 1}, rgb, invert, {}, LineEnd::Painted);
+            rasterLine(*target, {r, t + 1}, {r, b - 1}, rgb, invert, {}, LineEnd::Painted);
+        }
+        markChanged();
         return;
     }
     // One stroke of the whole outline, so that no corner is inverted twice.
@@ -300,6 +392,14 @@ void Surface::pixelLine(QPoint from, QPoint to, const QColor &color, int width)
 {
     if (!device_ || from == to)
         return;
+    if (width <= 1) {
+        if (const RasterTarget *target = rasterTarget()) {
+            writePendingRuns();
+            rasterLine(*target, from, to, color.rgb(), drawMode_ == DrawMode::Invert, {}, LineEnd::Unpainted);
+            markChanged();
+            return;
+        }
+    }
     const QVector<QPoint> pixels = segmentPixels(from, to);
     QPainter &p = painter();
     applyMode(p);

@@ -9,10 +9,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QPolygon>
 #include <QString>
+
+#include "platform/ColumnRuns.h"
+#include "platform/RasterLine.h"
 
 #include <functional>
 #include <memory>
@@ -105,6 +109,10 @@ public:
 
 private:
     QPainter &painter();
+    void findRasterImage();
+    const RasterTarget *rasterTarget();
+    void rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb);
+    void writePendingRuns();
     void markChanged();
     void applyMode(QPainter &painter);
     void setComposition(QPainter &painter, QPainter::CompositionMode mode);
@@ -113,6 +121,9 @@ private:
     void fillPixels(const QRect &rect, const QColor &color);
 
     QPaintDevice *device_;
+    QImage *raster_ = nullptr;   // the device, when thin lines can be written into its pixels
+    std::optional<RasterTarget> target_;   // its pixels, for the current batch
+    ColumnRuns runs_;
     std::unique_ptr<QPainter> painter_;
     double twipsPerPixelX_;
     double twipsPerPixelY_;

@@ -90,12 +90,23 @@ void PaneFrame::drawSymmetricRuler(const QString &topLabel)
 void PaneFrame::drawLine(const indicators::PlotSeries &series, const QColor &colour)
 {
     pane_.setForeColor(colour);
+    // Each day's point ends one segment and starts the next: place it once.
+    std::optional<QPointF> older = point(series, last_ + 1);
     for (int32_t i = last_; i >= first_; --i) {
-        const auto older = series.at(i + 1), newer = series.at(i);
-        const auto olderX = x(i + 1), newerX = x(i);
-        if (older && newer && olderX && newerX)
-            pane_.line(*olderX, y(*older), *newerX, y(*newer));
+        const std::optional<QPointF> newer = point(series, i);
+        if (older && newer)
+            pane_.line(older->x(), older->y(), newer->x(), newer->y());
+        older = newer;
     }
+}
+
+std::optional<QPointF> PaneFrame::point(const indicators::PlotSeries &series, int32_t day) const
+{
+    const std::optional<double> value = series.at(day);
+    const std::optional<double> dayX = value ? x(day) : std::nullopt;
+    if (!dayX)
+        return std::nullopt;
+    return QPointF(*dayX, y(*value));
 }
 
 void PaneFrame::drawBars(const indicators::PlotSeries &series, const QColor &colour)

@@ -11,6 +11,7 @@
 #include "indicators/calc/PlotSeries.h"
 
 #include <QColor>
+#include <QPointF>
 #include <QString>
 
 #include <cstdint>
@@ -60,6 +61,8 @@ public:
     int16_t last() const { return last_; }
 
 private:
+    // Where the series' value of a day sits, if it has one and a place.
+    std::optional<QPointF> point(const indicators::PlotSeries &series, int32_t day) const;
     void rulerTick(double fromX, double y);
     void rulerLabel(double y, const QString &text);
 

@@ -5,6 +5,8 @@
 #include "platform/Surface.h"
 #include "render/PriceChartView.h"
 
+#include <QPointF>
+
 namespace quotechart {
 
 using indicators::WorkSeries;
@@ -34,10 +36,19 @@ WorkSeries averageSeries(const PriceChartView &view, int last, int16_t period)
 template <typename ValueOf>
 void drawDaySegments(platform::Surface &pane, const PriceChartView &view, int last, ValueOf value)
 {
+    if (last < view.s)
+        return;
+    // Each day's point ends one segment and starts the next: place it once.
+    auto point = [&](int k) -> std::optional<QPointF> {
+        const std::optional<double> price = value(k);
+        return price ? std::optional<QPointF>(QPointF(view.x(k), view.y(*price))) : std::nullopt;
+    };
+    std::optional<QPointF> newer = point(view.s);
     for (int k = view.s; k <= last; ++k) {
-        const std::optional<double> older = value(k + 1), newer = value(k);
+        const std::optional<QPointF> older = point(k + 1);
         if (older && newer)
-            pane.line(view.x(k + 1), view.y(*older), view.x(k), view.y(*newer));
+            pane.line(older->x(), older->y(), newer->x(), newer->y());
+        newer = older;
     }
 }
 
