@@ -227,13 +227,13 @@ void QCustomPlotRedraw(benchmark::State &state)
     }
 }
 
-BENCHMARK(ChartRedraw)->Arg(200)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(ChartRedraw)->Arg(200)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
 BENCHMARK(QCustomPlotRedraw)
     ->Arg(200)
     ->Arg(1000)
     ->Arg(5000)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
+    ->Repetitions(9)
     ->ReportAggregatesOnly();
 
 // Keeps the medians of the repetitions to print the ratio at the end.
@@ -244,7 +244,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.benchmark_name()] = run.GetAdjustedRealTime();
+                medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
     }
     std::map<std::string, double> medians;
 };
@@ -261,8 +261,8 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&table);
     std::printf("\n%-14s %16s %16s %8s\n", "visible days", "chart (ms)", "QCustomPlot (ms)", "ratio");
     for (const char *days : {"200", "1000", "5000"}) {
-        const auto chart = table.medians.find(std::string("ChartRedraw/") + days + "_median");
-        const auto plot = table.medians.find(std::string("QCustomPlotRedraw/") + days + "_median");
+        const auto chart = table.medians.find(std::string("ChartRedraw/") + days);
+        const auto plot = table.medians.find(std::string("QCustomPlotRedraw/") + days);
         if (chart == table.medians.end() || plot == table.medians.end())
             continue;
         std::printf("%-14s %16.2f %16.2f %8.2f\n", days, chart->second, plot->second, chart->second / plot->second);
