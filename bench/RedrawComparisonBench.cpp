@@ -5,15 +5,9 @@
 // a 5000-day history. Each side computes its series and draws every time.
 // Prints both medians and their ratio.
 
-#include "TestAccess.h"
+#include "BenchChart.h"
 #include "indicators/calc/IndicatorCalculations.h"
 
-#include <quotechart/REvuved.h>
-
-#include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <qcustomplot.h>
 
 #include <benchmark/benchmark.h>
@@ -31,35 +25,10 @@ constexpr int HistoryDays = 5000;
 
 namespace ind = quotechart::indicators;
 
-// One synthetic history, written as a file for the chart and kept as arrays
-// for the plot.
+// The bench history, kept as arrays too for the plot.
 struct History {
-    QTemporaryDir dir;
+    BenchHistory files{HistoryDays};
     quotechart::PriceHistory days;
-
-    History()
-    {
-        QDir(dir.path()).mkpath("hist");
-        QFile file(QDir(dir.path()).filePath("hist/BENCH.csv"));
-        if (!file.open(QIODevice::WriteOnly))
-            return;
-        file.write("Date,Open,High,Low,Close,Volume\n");
-        QDate date(2014, 8, 8);
-        for (int i = 1; i <= HistoryDays; ++i) {
-            const double close = 40 + 10 * std::sin(i / 30.0) + 2 * std::sin(i / 3.0);
-            const double spread = 0.5 + 0.3 * std::sin(i / 7.0);
-            const int volume = 20000000 + int(8000000 * std::sin(i / 11.0));
-            file.write(QStringLiteral("%1,%2,%3,%4,%5,%6\n")
-                           .arg(date.toString(Qt::ISODate))
-                           .arg(close, 0, 'f', 2)
-                           .arg(close + spread, 0, 'f', 2)
-                           .arg(close - spread, 0, 'f', 2)
-                           .arg(close, 0, 'f', 2)
-                           .arg(volume)
-                           .toLatin1());
-            date = date.addDays(date.dayOfWeek() == 1 ? -3 : -1);
-        }
-    }
 };
 
 History &history()
@@ -70,23 +39,15 @@ History &history()
 
 void ChartRedraw(benchmark::State &state)
 {
-    quotechart::setApplicationPath(history().dir.path());
-    quotechart::REvuved chart;
-    chart.resize(Width, Height);
-    chart.show();
-    QString ticker = QStringLiteral("BENCH");
-    bool today = false;
-    chart.ReadDataFile(ticker, today);
-    auto &on = quotechart::TestAccess::state(chart).switches;
-    on.macustom_flag = on.envelopes_flag = on.bollinger_flag = true;
+    const auto chart = benchChart(history().files, Width, Height);
     const auto visible = int16_t(state.range(0));
     for (auto _ : state) {
         int16_t s = 1, e = visible, volume = 1, rsi = 2, macd = 5;
-        chart.Clear();
-        chart.DrawPriceRuler(s, e);
-        chart.DrawDateRuler(s, e);
-        chart.DisplayChart(s, e);
-        chart.DisplayTechnicalIndicators(volume, rsi, macd);
+        chart->Clear();
+        chart->DrawPriceRuler(s, e);
+        chart->DrawDateRuler(s, e);
+        chart->DisplayChart(s, e);
+        chart->DisplayTechnicalIndicators(volume, rsi, macd);
     }
 }
 
@@ -211,14 +172,8 @@ private:
 void QCustomPlotRedraw(benchmark::State &state)
 {
     quotechart::PriceHistory &h = history().days;
-    if (h.record_count == 0) {
-        quotechart::setApplicationPath(history().dir.path());
-        quotechart::REvuved loader;
-        QString ticker = QStringLiteral("BENCH");
-        bool today = false;
-        loader.ReadDataFile(ticker, today);
-        h = loader.history();
-    }
+    if (h.record_count == 0)
+        h = benchChart(history().files, Width, Height)->history();
     PlotPicture picture;
     QImage image(Width, Height, QImage::Format_RGB32);
     for (auto _ : state) {

@@ -1,5 +1,7 @@
 #include "platform/RasterLine.h"
 
+#include "platform/Segment.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -14,29 +16,11 @@ namespace {
 // happens where the line leaves the image anyway.
 bool cutToImage(QPoint &from, QPoint &to, const RasterTarget &target, bool &endCut)
 {
-    const double lo = -2, hiX = target.width + 1, hiY = target.height + 1;
     double x1 = from.x(), y1 = from.y(), x2 = to.x(), y2 = to.y();
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - lo, hiX - x1, y1 - lo, hiY - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    endCut = t1 < 1;
-    from = QPoint(int(std::lround(x1 + t0 * dx)), int(std::lround(y1 + t0 * dy)));
-    to = QPoint(int(std::lround(x1 + t1 * dx)), int(std::lround(y1 + t1 * dy)));
+    if (!clipSegment(x1, y1, x2, y2, -2, -2, target.width + 1, target.height + 1, &endCut))
+        return false;
+    from = QPoint(int(std::lround(x1)), int(std::lround(y1)));
+    to = QPoint(int(std::lround(x2)), int(std::lround(y2)));
     return true;
 }
 
@@ -122,28 +106,15 @@ void rasterLine(const RasterTarget &target, QPoint from, QPoint to, QRgb colour,
     }
     PixelWriter writer(target, colour, invert);
     const int period = dash.on + dash.off;
-    int x = from.x(), y = from.y();
-    const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
-    const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
-    int error = dx + dy;
-    for (int step = 0;; ++step) {
-        const bool last = x == to.x() && y == to.y();
-        if (last && end == LineEnd::Unpainted)
-            return;
+    int step = 0;
+    walkSegment(from, to, [&](int x, int y) {
+        if (end == LineEnd::Unpainted && x == to.x() && y == to.y())
+            return false;
         if (period == 0 || step % period < dash.on)
             writer.put(x, y);
-        if (last)
-            return;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+        ++step;
+        return true;
+    });
 }
 
 } // namespace platform

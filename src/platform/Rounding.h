@@ -43,20 +43,12 @@ inline std::optional<int16_t> sub16(int32_t a, int32_t b) { return fit16(int64_t
 inline std::optional<int16_t> mul16(int32_t a, int32_t b) { return fit16(int64_t(a) * b); }
 
 // A division whose divisor is zero, or whose result is not finite, fails.
-inline std::optional<double> divide(double numerator, double denominator)
+template <typename Real>
+std::optional<Real> divide(Real numerator, Real denominator)
 {
-    if (denominator == 0.0)
+    if (denominator == Real(0))
         return std::nullopt;
-    const double quotient = numerator / denominator;
-    if (!std::isfinite(quotient))
-        return std::nullopt;
-    return quotient;
-}
-inline std::optional<float> divide(float numerator, float denominator)
-{
-    if (denominator == 0.0f)
-        return std::nullopt;
-    const float quotient = numerator / denominator;
+    const Real quotient = numerator / denominator;
     if (!std::isfinite(quotient))
         return std::nullopt;
     return quotient;

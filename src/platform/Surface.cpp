@@ -2,6 +2,7 @@
 
 #include "platform/RasterLine.h"
 #include "platform/Rounding.h"
+#include "platform/Segment.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -17,35 +18,6 @@ namespace {
 // Pixel coordinates beyond this are off any device; drawing there is clipped
 // by hand so huge values never reach the rasteriser's fixed-point maths.
 constexpr double FarAway = 1.0e6;
-
-// Cuts the segment to the rectangle [lo, hi] in both axes (Liang-Barsky).
-bool clipSegment(double &x1, double &y1, double &x2, double &y2, double lo, double hi)
-{
-    double t0 = 0.0, t1 = 1.0;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - lo, hi - x1, y1 - lo, hi - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const double ox = x1, oy = y1;
-    x1 = ox + t0 * dx;
-    y1 = oy + t0 * dy;
-    x2 = ox + t1 * dx;
-    y2 = oy + t1 * dy;
-    return true;
-}
 
 DashPattern rasterDash(LineStyle style)
 {
@@ -71,22 +43,12 @@ QVector<qreal> dashPattern(LineStyle style)
 QVector<QPoint> segmentPixels(QPoint from, QPoint to)
 {
     QVector<QPoint> pixels;
-    int x = from.x(), y = from.y();
-    const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
-    const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
-    int error = dx + dy;
-    while (x != to.x() || y != to.y()) {
+    walkSegment(from, to, [&](int x, int y) {
+        if (x == to.x() && y == to.y())
+            return false;
         pixels.append(QPoint(x, y));
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+        return true;
+    });
     return pixels;
 }
 
@@ -232,7 +194,7 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
     if (!near) {
         if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
             return;
-        if (!clipSegment(px1, py1, px2, py2, -FarAway, FarAway))
+        if (!clipSegment(px1, py1, px2, py2, -FarAway, -FarAway, FarAway, FarAway))
             return;
     }
     strokeLine(QPoint(int(roundHalfEven(px1)), int(roundHalfEven(py1))),
