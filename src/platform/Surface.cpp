@@ -3,6 +3,7 @@
 #include "platform/RasterLine.h"
 #include "platform/Rounding.h"
 #include "platform/Segment.h"
+#include "platform/TextStamps.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -64,7 +65,7 @@ QFont defaultSurfaceFont()
 
 Surface::Surface(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY)
     : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
-      font_(defaultSurfaceFont())
+      pixelsPerTwipX_(1 / twipsPerPixelX), pixelsPerTwipY_(1 / twipsPerPixelY), font_(defaultSurfaceFont())
 {
     findRasterImage();
 }
@@ -186,9 +187,8 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
     // As the old Line statement did, the current position moves to the end point.
     currentX_ = x2;
     currentY_ = y2;
-    // Divided, not multiplied by the inverse, so halves stay exact halves.
-    double px1 = x1 / twipsPerPixelX_, py1 = y1 / twipsPerPixelY_;
-    double px2 = x2 / twipsPerPixelX_, py2 = y2 / twipsPerPixelY_;
+    double px1 = x1 * pixelsPerTwipX_, py1 = y1 * pixelsPerTwipY_;
+    double px2 = x2 * pixelsPerTwipX_, py2 = y2 * pixelsPerTwipY_;
     const bool near = std::fabs(px1) < FarAway && std::fabs(py1) < FarAway && std::fabs(px2) < FarAway &&
                       std::fabs(py2) < FarAway;
     if (!near) {
@@ -197,8 +197,19 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
         if (!clipSegment(px1, py1, px2, py2, -FarAway, -FarAway, FarAway, FarAway))
             return;
     }
-    strokeLine(QPoint(int(roundHalfEven(px1)), int(roundHalfEven(py1))),
-               QPoint(int(roundHalfEven(px2)), int(roundHalfEven(py2))), color);
+    strokeLine(QPoint(pixelOf(px1, x1, twipsPerPixelX_), pixelOf(py1, y1, twipsPerPixelY_)),
+               QPoint(pixelOf(px2, x2, twipsPerPixelX_), pixelOf(py2, y2, twipsPerPixelY_)), color);
+}
+
+// The pixel of a position already multiplied by the inverse factor. A
+// product can land a hair off an exact half where the quotient is exact, and
+// halves round to even, so near a half the position is divided instead.
+int Surface::pixelOf(double scaled, double twips, double twipsPerPixel)
+{
+    const double nearest = roundHalfEven(scaled);
+    if (std::fabs(std::fabs(scaled - nearest) - 0.5) < 1e-7 && std::fabs(twips) < FarAway * twipsPerPixel)
+        return int(roundHalfEven(twips / twipsPerPixel));
+    return int(nearest);
 }
 
 void Surface::strokeLine(QPoint from, QPoint to, const QColor &color)
@@ -323,13 +334,19 @@ void Surface::print(const QString &text)
     if (textObserver_)
         textObserver_(text, currentX_, currentY_);
     QPoint origin;
-    if (device_ && toPixel(currentX_, currentY_, origin)) {
+    if (device_ && !text.isEmpty() && toPixel(currentX_, currentY_, origin)) {
         QPainter &p = painter();
         setComposition(p, QPainter::CompositionMode_SourceOver);
-        p.setFont(font_);
-        usePen(p, foreColor_, 1, LineStyle::Solid);
-        const QFontMetricsF metrics(font_, device_);
-        p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
+        if (raster_) {
+            // Picture boxes stamp texts rendered once; a printer gets real text.
+            const TextStamp &stamp = textStamp(text, font_, foreColor_);
+            p.drawImage(origin + stamp.offset, stamp.image);
+        } else {
+            p.setFont(font_);
+            usePen(p, foreColor_, 1, LineStyle::Solid);
+            const QFontMetricsF metrics(font_, device_);
+            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
+        }
         markChanged();
     }
     currentX_ = 0;

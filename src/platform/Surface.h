@@ -109,6 +109,7 @@ public:
 
 private:
     QPainter &painter();
+    static int pixelOf(double scaled, double twips, double twipsPerPixel);
     void findRasterImage();
     const RasterTarget *rasterTarget();
     void rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb);
@@ -127,6 +128,8 @@ private:
     std::unique_ptr<QPainter> painter_;
     double twipsPerPixelX_;
     double twipsPerPixelY_;
+    double pixelsPerTwipX_;   // the inverses, as a redraw converts a great many positions
+    double pixelsPerTwipY_;
     std::function<void()> changed_;
     TextObserver textObserver_;
     bool dirty_ = false;

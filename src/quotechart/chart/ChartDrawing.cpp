@@ -56,7 +56,7 @@ void REvuved::DrawPriceRuler(int16_t &starting_date, int16_t &ending_date)
 void REvuved::DrawDateRuler(int16_t &starting_date, int16_t &ending_date)
 {
     ChartWidgets &w = d->widgets;
-    drawDateRuler(w.DateRuler->surface(), w.Picture1->surface(), *d->history, starting_date, ending_date,
+    drawDateRuler(w.DateRuler->surface(), w.Picture1->surface(), *d->history, d->dates, starting_date, ending_date,
                   d->state.switches.vertical_grid_flag);
 }
 

@@ -63,6 +63,7 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
         return {};
     }
     const HistoryHeader header = readHistoryText(file.text(), *d->history);
+    d->dates.reset();
     if (header.longHeader) {
         if (header.companyName)
             d->state.company_name = *header.companyName;
@@ -73,7 +74,7 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
     return {};
 }
 
-int16_t REvuved::ConvertDateToInteger(QString &str_date) { return dayOfDate(*d->history, str_date); }
+int16_t REvuved::ConvertDateToInteger(QString &str_date) { return dayOfDate(*d->history, d->dates, str_date); }
 
 QString REvuved::StartingDate() const { return dateAt(*d->history, starting_date_local); }
 

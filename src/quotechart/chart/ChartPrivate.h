@@ -3,6 +3,7 @@
 
 #include "chart/ChartState.h"
 #include "chart/ChartWidgets.h"
+#include "history/DayDates.h"
 #include "quotechart/PriceHistory.h"
 #include "quotechart/REvuved.h"
 
@@ -14,6 +15,7 @@ struct REvuved::Private {
     ChartWidgets widgets;
     ChartState state;
     std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
+    DayDates dates;   // the history's dates, read as they are needed
 };
 
 } // namespace quotechart

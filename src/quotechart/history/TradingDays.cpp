@@ -11,11 +11,11 @@ namespace {
 constexpr int Passes = 3;
 
 // Every loaded day's date, or empty when one of them cannot be read.
-std::optional<std::vector<QDate>> loadedDates(const PriceHistory &h)
+std::optional<std::vector<QDate>> loadedDates(const PriceHistory &h, DayDates &cache)
 {
     std::vector<QDate> dates(std::size_t(h.record_count) + 1);
     for (int i = 1; i <= h.record_count; ++i) {
-        const std::optional<QDate> date = platform::parseDate(h.date_array[i]);
+        const std::optional<QDate> date = cache.at(h, i);
         if (!date)
             return std::nullopt;
         dates[i] = *date;
@@ -25,12 +25,12 @@ std::optional<std::vector<QDate>> loadedDates(const PriceHistory &h)
 
 } // namespace
 
-int16_t dayOfDate(const PriceHistory &h, QStringView text)
+int16_t dayOfDate(const PriceHistory &h, DayDates &cache, QStringView text)
 {
     std::optional<QDate> wanted = platform::parseDate(text);
     if (!wanted || h.record_count < 1 || h.record_count > PriceHistory::capacity)
         return 0;
-    const std::optional<std::vector<QDate>> dates = loadedDates(h);
+    const std::optional<std::vector<QDate>> dates = loadedDates(h, cache);
     if (!dates)
         return 0;
     if ((*dates)[h.record_count] > *wanted)

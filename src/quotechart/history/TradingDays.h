@@ -1,6 +1,7 @@
 #pragma once
 // Finding the day index of a calendar date in a loaded history.
 
+#include "history/DayDates.h"
 #include "quotechart/PriceHistory.h"
 
 #include <QStringView>
@@ -14,6 +15,6 @@ namespace quotechart {
 // failing that with the date one or two days earlier, so a weekend or holiday
 // finds the trading day before it. 0 when the text is no date, nothing is
 // loaded, a stored date cannot be read, or no day matches.
-int16_t dayOfDate(const PriceHistory &history, QStringView date);
+int16_t dayOfDate(const PriceHistory &history, DayDates &dates, QStringView date);
 
 } // namespace quotechart

@@ -119,13 +119,6 @@ private:
     double pixel_;
 };
 
-std::optional<QDate> dateOf(const PriceHistory &h, int k)
-{
-    if (k < 1 || k > PriceHistory::capacity)
-        return std::nullopt;
-    return platform::parseDate(h.date_array[k]);
-}
-
 } // namespace
 
 DateRulerStyle dateRulerStyle(int n)
@@ -141,8 +134,8 @@ DateRulerStyle dateRulerStyle(int n)
     return DateRulerStyle::QuarterLetters;
 }
 
-void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const PriceHistory &h, int16_t s, int16_t e,
-                   bool verticalGrid)
+void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const PriceHistory &h, DayDates &dates,
+                   int16_t s, int16_t e, bool verticalGrid)
 {
     const int n = e - s + 1;
     // No slots at all (n = -1) leaves the slot width at 0, as a failed division would.
@@ -155,7 +148,7 @@ void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const Pric
         VisitedDay day;
         day.k = k;
         day.x = ruler.scaleWidth() - (k - s + 1) * slot;
-        day.date = dateOf(h, k);
+        day.date = dates.at(h, k);
         if (day.date)
             dayNumber = day.date->day();   // an unreadable date keeps the last day number
         day.monthStart = dayNumber < olderDayNumber;

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing the date ruler under the price pane, and the vertical grid.
 
+#include "history/DayDates.h"
 #include "quotechart/PriceHistory.h"
 
 #include <cstdint>
@@ -26,7 +27,7 @@ DateRulerStyle dateRulerStyle(int visibleDays);
 // `verticalGrid`, dotted grid lines across `pane` at the days that get them.
 // A month starts at a day whose day of the month is smaller than that of the
 // older day visited just before it.
-void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const PriceHistory &history, int16_t s,
-                   int16_t e, bool verticalGrid);
+void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const PriceHistory &history, DayDates &dates,
+                   int16_t s, int16_t e, bool verticalGrid);
 
 } // namespace quotechart
