@@ -30,14 +30,11 @@ DashPattern rasterDash(LineStyle style)
     return {};
 }
 
+// The same pattern for the painter (printers), so both paths dash alike.
 QVector<qreal> dashPattern(LineStyle style)
 {
-    switch (style) {
-    case LineStyle::Dash: return {18, 6};
-    case LineStyle::Dot: return {3, 3};
-    case LineStyle::Solid: break;
-    }
-    return {};
+    const DashPattern dash = rasterDash(style);
+    return dash.on == 0 ? QVector<qreal>{} : QVector<qreal>{qreal(dash.on), qreal(dash.off)};
 }
 
 // The pixels of a segment from `from` towards `to`, without `to` itself.
