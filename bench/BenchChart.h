@@ -18,7 +18,7 @@ inline std::unique_ptr<quotechart::REvuved> benchChart(const BenchHistory &histo
     QString ticker = BenchHistory::ticker();
     bool today = false;
     chart->ReadDataFile(ticker, today);
-    auto &on = quotechart::TestAccess::state(*chart).switches;
+    auto &on = quotechart::TestAccess::document(*chart).switches;
     on.ma10_flag = on.ma50_flag = on.ma200_flag = on.macustom_flag = on.envelopes_flag = on.bollinger_flag = true;
     return chart;
 }

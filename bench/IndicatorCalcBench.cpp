@@ -2,7 +2,7 @@
 // 5000-day history, for 200, 1000 and 3000 visible days ending at the newest
 // day.
 
-#include "indicators/PaneSettings.h"
+#include "indicators/calc/PaneSettings.h"
 #include "indicators/calc/IndicatorCalculations.h"
 
 #include <benchmark/benchmark.h>

@@ -15,13 +15,18 @@ namespace {
 constexpr int32_t White = 16777215;
 constexpr int32_t PaleYellow = 12910591;   // 255, 255, 196
 constexpr int32_t LightGrey = 15724527;    // 239, 239, 239
+constexpr int32_t StripBlue = 3407872;     // 0, 0, 52
 
-QColor storedColour(const char *key, ColourDefaults defaults, int32_t startUp, int32_t setColors)
+QColor storedColour(const char *key, int32_t fallback)
 {
-    const int32_t fallback = defaults == ColourDefaults::StartUp ? startUp : setColors;
     const int32_t value = platform::SettingsStore::readLong(QLatin1String(key), fallback);
     // Only plain RGB values are colours; anything else is as good as missing.
     return platform::colorFromLong(value >= 0 && value <= White ? value : fallback);
+}
+
+QColor storedColour(const char *key, ColourDefaults defaults, int32_t startUp, int32_t setColors)
+{
+    return storedColour(key, defaults == ColourDefaults::StartUp ? startUp : setColors);
 }
 
 void setLabelColour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
@@ -60,5 +65,7 @@ void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
     w.DateRuler->setForeColor(text);
     setLabelColour(w.CaptionLabel, QPalette::WindowText, text);
 }
+
+QColor marginStripColour() { return storedColour("BkgRulers", StripBlue); }
 
 } // namespace quotechart

@@ -1,6 +1,8 @@
 #pragma once
 // The chart's colours, kept in the per-user settings store.
 
+#include <QColor>
+
 namespace quotechart {
 
 struct ChartWidgets;
@@ -12,5 +14,10 @@ enum class ColourDefaults { StartUp, SetColors };
 // Reads the seven colour keys and gives the panes, rulers, labels and the
 // transaction list their back and text colours. Draws nothing.
 void applyStoredColours(ChartWidgets &widgets, ColourDefaults defaults);
+
+// The colour of the indicator panes' margin strips: the rulers' stored
+// colour, read afresh for every drawing, with a dark blue of its own when
+// nothing is stored.
+QColor marginStripColour();
 
 } // namespace quotechart

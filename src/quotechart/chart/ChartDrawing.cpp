@@ -11,6 +11,7 @@
 #include "render/PriceChartView.h"
 #include "render/PriceRange.h"
 #include "render/PriceRuler.h"
+#include "render/PriceScaleMath.h"
 #include "transactions/Arrow.h"
 
 namespace quotechart {
@@ -25,7 +26,7 @@ constexpr double HiddenBuyRise = 200;   // arrow tips above the bottom when the 
 constexpr double HiddenSellRise = 50;
 constexpr double SellTipRise = 100;     // a sell tip stands this far above the day's high
 
-void drawOverlays(platform::Surface &pane, const PriceChartView &view, const DrawingSwitches &on)
+void drawOverlays(platform::SurfaceRegion &pane, const PriceChartView &view, const DrawingSwitches &on)
 {
     const OverlayParameters &p = overlayParameters();
     if (on.ma10_flag)
@@ -48,47 +49,49 @@ void REvuved::DrawPriceRuler(int16_t &starting_date, int16_t &ending_date)
 {
     starting_date_local = starting_date;
     ending_date_local = ending_date;
-    ChartWidgets &w = d->widgets;
-    drawPriceRuler(w.PriceRuler->surface(), w.Picture1->surface(), MinimumPrice(), MaximumPrice(),
-                   d->state.switches.horizontal_grid_flag, d->state.scale);
+    platform::SurfaceRegion &ruler = d->widgets.PriceRuler->surface();
+    d->scale = fixPriceScale(ruler.scaleHeight(), MinimumPrice(), MaximumPrice(), d->scale);
+    drawPriceRuler(ruler, d->widgets.Picture1->surface(), PriceAxis(ruler.scaleHeight(), d->scale),
+                   d->document.switches.horizontal_grid_flag);
 }
 
 void REvuved::DrawDateRuler(int16_t &starting_date, int16_t &ending_date)
 {
-    ChartWidgets &w = d->widgets;
-    drawDateRuler(w.DateRuler->surface(), w.Picture1->surface(), *d->history, d->dates, starting_date, ending_date,
-                  d->state.switches.vertical_grid_flag);
+    platform::SurfaceRegion &ruler = d->widgets.DateRuler->surface();
+    drawDateRuler(ruler, d->widgets.Picture1->surface(), *d->history, d->dates,
+                  DayAxis::doubleSlot(ruler.scaleWidth(), starting_date, ending_date),
+                  d->document.switches.vertical_grid_flag);
 }
 
 void REvuved::DisplayChart(int16_t &starting_date, int16_t &ending_date)
 {
-    if (d->state.switches.hide_chart_flag) {
+    if (d->document.switches.hide_chart_flag) {
         drawHiddenChartArrows();
         return;
     }
     const PriceHistory &h = *d->history;
     if (ending_date > h.record_count)
         ending_date = h.record_count;
-    platform::PictureBox &picture = *d->widgets.Picture1;
-    const std::optional<float> slot = daySlotWidth(picture.scaleWidth(), starting_date, ending_date);
+    platform::SurfaceRegion &pane = d->widgets.Picture1->surface();
+    const std::optional<float> slot = DayAxis::singleSlotWidth(pane.scaleWidth(), starting_date, ending_date);
     if (!slot)
         throw ControlError(platform::DivisionByZero);
-    d->state.scale.day_width = *slot;
+    d->scale.day_width = *slot;
     starting_date_local = starting_date;
     ending_date_local = ending_date;
 
-    platform::Surface &pane = picture.surface();
     pane.setForeColor(Qt::black);
-    const PriceChartView view{h, starting_date, ending_date, d->state.scale, picture.scaleWidth(),
-                              picture.scaleHeight()};
-    if (d->state.switches.high_low_close_flag)
+    const PriceChartView view{h, starting_date, ending_date,
+                              DayAxis::singleSlot(pane.scaleWidth(), starting_date, ending_date, *slot),
+                              PriceAxis(pane.scaleHeight(), d->scale)};
+    if (d->document.switches.high_low_close_flag)
         drawPriceBars(pane, view);
     else
         drawCloseLine(pane, view);
-    drawOverlays(pane, view, d->state.switches);
+    drawOverlays(pane, view, d->document.switches);
     pane.setForeColor(Qt::black);
 
-    const TransactionTables &t = d->state.transactions;
+    const TransactionTables &t = d->document.transactions;
     for (int i = 1; i <= buy_number && i <= TransactionTables::capacity; ++i) {
         float x = float(view.x(t.buy_days[i]));
         DrawBuy(x);
@@ -103,14 +106,14 @@ void REvuved::DisplayChart(int16_t &starting_date, int16_t &ending_date)
 // the pane, placed with the days and slot width of the last normal drawing.
 void REvuved::drawHiddenChartArrows()
 {
-    platform::PictureBox &picture = *d->widgets.Picture1;
+    platform::SurfaceRegion &dc = d->widgets.Picture1->surface();
     d->widgets.PriceRuler->surface().clear();
-    picture.surface().clear();
-    const TransactionTables &t = d->state.transactions;
-    const double W = picture.scaleWidth(), H = picture.scaleHeight();
-    platform::Surface &dc = picture.surface();
+    dc.clear();
+    const TransactionTables &t = d->document.transactions;
+    const double H = dc.scaleHeight();
+    const DayAxis days = DayAxis::singleSlot(dc.scaleWidth(), starting_date_local, ending_date_local, d->scale.day_width);
     auto draw = [&](int16_t day, double rise, bool isBuy) {
-        float x = float(dayX(W, day, starting_date_local, d->state.scale.day_width) / dc.twipsPerPixelX());
+        float x = float(days.x(day) / dc.twipsPerPixelX());
         float y = float((H - rise) / dc.twipsPerPixelY());
         DrawArrow(x, y, dc, isBuy);
     };
@@ -128,17 +131,15 @@ void REvuved::DrawSell(float &x) { drawTransactionArrow(x, false); }
 // 50-twip foot, which leaves that gap between bar and arrow).
 void REvuved::drawTransactionArrow(float x, bool isBuy)
 {
-    platform::PictureBox &picture = *d->widgets.Picture1;
-    const std::optional<int16_t> day = dayUnderX(x, picture.scaleWidth(), starting_date_local, ending_date_local);
+    platform::SurfaceRegion &dc = d->widgets.Picture1->surface();
+    const DayAxis days = DayAxis::singleSlot(dc.scaleWidth(), starting_date_local, ending_date_local, d->scale.day_width);
+    const std::optional<int16_t> day = days.dayAt(x);
     if (!day || *day < 1 || *day > PriceHistory::capacity)
         throw ControlError(platform::SubscriptOutOfRange);
-    const PriceScale &scale = d->state.scale;
     const PriceHistory &h = *d->history;
-    const double foot = double(scale.ruler_low_ticks) * scale.price_tick;
-    const double H = picture.scaleHeight();
-    const double tipY = isBuy ? H - (h.low_array[*day] - foot) * scale.price_scale
-                              : H - (h.high_array[*day] - foot) * scale.price_scale - SellTipRise;
-    platform::Surface &dc = picture.surface();
+    const PriceAxis prices(dc.scaleHeight(), d->scale);
+    const double tipY = isBuy ? prices.yOverBottomEdge(h.low_array[*day])
+                              : prices.yOverBottomEdge(h.high_array[*day]) - SellTipRise;
     float px = float(x / dc.twipsPerPixelX());
     float py = float(tipY / dc.twipsPerPixelY());
     DrawArrow(px, py, dc, isBuy);

@@ -66,8 +66,8 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
     d->dates.reset();
     if (header.longHeader) {
         if (header.companyName)
-            d->state.company_name = *header.companyName;
-        d->widgets.CaptionLabel->setText(d->state.company_name);
+            d->document.company_name = *header.companyName;
+        d->widgets.CaptionLabel->setText(d->document.company_name);
     } else {
         d->widgets.CaptionLabel->setText(QString());
     }

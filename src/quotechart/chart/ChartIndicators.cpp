@@ -1,5 +1,6 @@
 // REvuved's indicator panes.
 
+#include "chart/ChartColors.h"
 #include "chart/ChartPrivate.h"
 #include "indicators/IndicatorCatalogue.h"
 #include "platform/PictureBox.h"
@@ -15,11 +16,14 @@ void REvuved::DisplayTechnicalIndicators(int16_t &indicator1, int16_t &indicator
     // drawing when the host calls this without Clear first.
     for (platform::PictureBox *ruler : w.techRulers)
         ruler->surface().clear();
+    const QColor strips = marginStripColour();
     const int16_t indicators[PaneCount] = {indicator1, indicator2, indicator3};
     for (int k = 0; k < PaneCount; ++k) {
-        if (const IndicatorInfo *indicator = findIndicator(indicators[k]))
-            indicator->draw(w.techRulers[k]->surface(), w.techPanes[k]->surface(), *d->history, starting_date_local,
-                            ending_date_local, d->state.pane_settings[k]);
+        if (const IndicatorInfo *indicator = findIndicator(indicators[k])) {
+            const PaneTarget target{w.techRulers[k]->surface(), w.techPanes[k]->surface(), strips};
+            indicator->draw(target, *d->history, starting_date_local, ending_date_local,
+                            d->document.pane_settings[k]);
+        }
     }
     emit DrawComplete();
 }

@@ -1,11 +1,13 @@
 #pragma once
 // What REvuved keeps behind its public interface.
 
-#include "chart/ChartState.h"
+#include "chart/ChartDocument.h"
 #include "chart/ChartWidgets.h"
+#include "chart/InteractionState.h"
 #include "history/DayDates.h"
 #include "quotechart/PriceHistory.h"
 #include "quotechart/REvuved.h"
+#include "render/PriceScale.h"
 
 #include <memory>
 
@@ -13,9 +15,16 @@ namespace quotechart {
 
 struct REvuved::Private {
     ChartWidgets widgets;
-    ChartState state;
+    DocumentState document;
+    InteractionState interaction;
+    PriceScale scale;   // of the last drawing of the price pane
     std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
     DayDates dates;   // the history's dates, read as they are needed
+
+    // The chart's document as one value, and back: the way writers and the
+    // printer get it and readers return it.
+    static ChartDocument documentOf(const REvuved &chart);
+    static void adoptDocument(REvuved &chart, const ChartDocument &document);
 };
 
 } // namespace quotechart

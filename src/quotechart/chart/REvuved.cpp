@@ -40,16 +40,16 @@ REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>
 
     starting_date_local = 1;
     ending_date_local = 200;
-    d->state.combo_setup_done = false;
-    d->state.switches = DrawingSwitches{};
+    d->interaction.combo_setup_done = false;
+    d->document.switches = DrawingSwitches{};
     overlayParameters() = OverlayParameters{};
     isVerticalLineDisplayed = isHorizontalLineDisplayed = false;
     w.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     w.ListView1->setAllColumnsShowFocus(true);
     buy_number = sell_number = 0;
     applyStoredColours(w, ColourDefaults::StartUp);
-    d->state.pane_settings = readStoredPaneSettings();
-    fillIndicatorCombos(w, d->state.pane_settings);
+    d->document.pane_settings = readStoredPaneSettings();
+    fillIndicatorCombos(w, d->document.pane_settings);
 }
 
 REvuved::~REvuved() = default;
@@ -77,7 +77,7 @@ void REvuved::redraw()
     step([this] { DrawPriceRuler(starting_date_local, ending_date_local); });
     step([this] { DrawDateRuler(starting_date_local, ending_date_local); });
     step([this] { DisplayChart(starting_date_local, ending_date_local); });
-    auto &panes = d->state.pane_settings;
+    auto &panes = d->document.pane_settings;
     DisplayTechnicalIndicators(panes[0].indicator, panes[1].indicator, panes[2].indicator);
 }
 
@@ -96,15 +96,15 @@ void REvuved::Clear()
 void REvuved::SetColors() { applyStoredColours(d->widgets, ColourDefaults::SetColors); }
 
 QString REvuved::CompanyName() const { return d->widgets.CaptionLabel->text(); }
-bool REvuved::MA10() const { return d->state.switches.ma10_flag; }
-bool REvuved::MA50() const { return d->state.switches.ma50_flag; }
-bool REvuved::MA200() const { return d->state.switches.ma200_flag; }
-bool REvuved::MACustom() const { return d->state.switches.macustom_flag; }
+bool REvuved::MA10() const { return d->document.switches.ma10_flag; }
+bool REvuved::MA50() const { return d->document.switches.ma50_flag; }
+bool REvuved::MA200() const { return d->document.switches.ma200_flag; }
+bool REvuved::MACustom() const { return d->document.switches.macustom_flag; }
 int16_t REvuved::MaximumInput() const { return 0; }
 void REvuved::setMaximumInput(int16_t) {}
-int16_t REvuved::TechInd1() const { return d->state.pane_settings[0].indicator; }
-int16_t REvuved::TechInd2() const { return d->state.pane_settings[1].indicator; }
-int16_t REvuved::TechInd3() const { return d->state.pane_settings[2].indicator; }
+int16_t REvuved::TechInd1() const { return d->document.pane_settings[0].indicator; }
+int16_t REvuved::TechInd2() const { return d->document.pane_settings[1].indicator; }
+int16_t REvuved::TechInd3() const { return d->document.pane_settings[2].indicator; }
 
 const PriceHistory &REvuved::history() const { return *d->history; }
 

@@ -2,7 +2,7 @@
 // The indicator panes' settings as the settings store keeps them: Tech1..Tech3
 // for the indicators, and every period key with the pane number appended.
 
-#include "indicators/PaneSettings.h"
+#include "indicators/calc/PaneSettings.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #include "indicators/PaneFrame.h"
 #include "indicators/PaneRoutines.h"
 #include "indicators/calc/IndicatorCalculations.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 
 namespace quotechart {
 
@@ -14,9 +14,9 @@ const QColor SignalRed(200, 0, 0);
 const QColor MoneyFlowColour(178, 0, 178);
 
 // Clears the pane and draws the frame of the 0..100 scale.
-PaneFrame fixedScaleFrame(platform::Surface &ruler, platform::Surface &surface, int16_t first, int16_t last)
+PaneFrame fixedScaleFrame(const PaneTarget &target, int16_t first, int16_t last)
 {
-    PaneFrame frame(ruler, surface, first, last);
+    PaneFrame frame(target, first, last);
     frame.clear();
     frame.drawReferenceLines();
     frame.drawFixedRuler();
@@ -33,33 +33,35 @@ void drawStochastic(PaneFrame &frame, const indicators::StochasticLines &lines)
 
 } // namespace
 
-void DisplayRSI(platform::Surface &ruler, platform::Surface &surface, Series closes, int16_t first, int16_t last,
-                int16_t RSI_periods)
+void DisplayRSI(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &p)
 {
-    PaneFrame frame = fixedScaleFrame(ruler, surface, first, last);
-    frame.drawLine(indicators::rsiLine(closes, first, last, RSI_periods), Qt::black);
+    PaneFrame frame = fixedScaleFrame(target, first, last);
+    frame.drawLine(indicators::rsiLine(h.close_array, first, last, p.RSI_periods), Qt::black);
     frame.drawMarginStrips();
 }
 
-void DisplayFastStochastic(platform::Surface &ruler, platform::Surface &surface, Series closes, Series highs,
-                           Series lows, int16_t first, int16_t last, int16_t FS_periodsK, int16_t FS_periodsD)
+void DisplayFastStochastic(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
+                           const PaneSettings &p)
 {
-    PaneFrame frame = fixedScaleFrame(ruler, surface, first, last);
-    drawStochastic(frame, indicators::fastStochasticLines(closes, highs, lows, first, last, FS_periodsK, FS_periodsD));
+    PaneFrame frame = fixedScaleFrame(target, first, last);
+    drawStochastic(frame, indicators::fastStochasticLines(h.close_array, h.high_array, h.low_array, first, last,
+                                                          p.FS_periodsK, p.FS_periodsD));
 }
 
-void DisplaySlowStochastic(platform::Surface &ruler, platform::Surface &surface, Series closes, Series highs,
-                           Series lows, int16_t first, int16_t last, int16_t SS_periodsK, int16_t SS_periodsD)
+void DisplaySlowStochastic(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
+                           const PaneSettings &p)
 {
-    PaneFrame frame = fixedScaleFrame(ruler, surface, first, last);
-    drawStochastic(frame, indicators::slowStochasticLines(closes, highs, lows, first, last, SS_periodsK, SS_periodsD));
+    PaneFrame frame = fixedScaleFrame(target, first, last);
+    drawStochastic(frame, indicators::slowStochasticLines(h.close_array, h.high_array, h.low_array, first, last,
+                                                          p.SS_periodsK, p.SS_periodsD));
 }
 
-void DisplayMoneyFlow(platform::Surface &ruler, platform::Surface &surface, Series closes, Series highs,
-                      Series lows, VolumeSeries volumes, int16_t first, int16_t last, int16_t MoneyFlowperiods)
+void DisplayMoneyFlow(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
+                      const PaneSettings &p)
 {
-    PaneFrame frame = fixedScaleFrame(ruler, surface, first, last);
-    frame.drawLine(indicators::moneyFlowIndexLine(closes, highs, lows, volumes, first, last, MoneyFlowperiods),
+    PaneFrame frame = fixedScaleFrame(target, first, last);
+    frame.drawLine(indicators::moneyFlowIndexLine(h.close_array, h.high_array, h.low_array, h.volume_array, first,
+                                                  last, p.MoneyFlowperiods),
                    MoneyFlowColour);
     frame.drawMarginStrips();
 }

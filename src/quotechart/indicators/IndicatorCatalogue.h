@@ -4,22 +4,13 @@
 // with the captions their fields show. Drawing, the settings tab and printing
 // all read this one table.
 
-#include "indicators/PaneSettings.h"
-#include "quotechart/PriceHistory.h"
+#include "indicators/PaneRoutines.h"
+#include "indicators/calc/PaneSettings.h"
 
 #include <array>
 #include <cstdint>
 
-namespace platform {
-class Surface;
-}
-
 namespace quotechart {
-
-// Draws one indicator for the visible days first .. last from the history,
-// with the periods of the pane's settings.
-using PaneRoutine = void (*)(platform::Surface &ruler, platform::Surface &surface, const PriceHistory &history,
-                             int16_t first, int16_t last, const PaneSettings &settings);
 
 struct PeriodCaption {
     int16_t PaneSettings::*field = nullptr;

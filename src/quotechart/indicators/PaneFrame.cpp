@@ -1,33 +1,31 @@
 #include "indicators/PaneFrame.h"
 
-#include "platform/Colors.h"
-#include "platform/Rounding.h"
-#include "platform/SettingsStore.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
+#include "render/Margins.h"
 
 namespace quotechart {
 
 namespace {
 
-constexpr double Margin = 50;
+constexpr double Margin = PaneMargin;
 constexpr double BarSpread = 15;        // twips between the lines of a bar
 constexpr int WideBarDays = 130;        // below this many days bars get five lines
 constexpr double LabelX = 50;
-constexpr int32_t DefaultStripColour = 3407872;   // red 0, green 0, blue 0x34
 
 } // namespace
 
-PaneFrame::PaneFrame(platform::Surface &ruler, platform::Surface &pane, int16_t first, int16_t last)
-    : ruler_(ruler), pane_(pane), first_(first), last_(last), width_(pane.scaleWidth()), height_(pane.scaleHeight())
+PaneFrame::PaneFrame(const PaneTarget &target, int16_t first, int16_t last)
+    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour),
+      days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first), last_(last),
+      width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
 {
 }
 
 std::optional<double> PaneFrame::x(int32_t day) const
 {
-    const std::optional<int16_t> slotCount = platform::add16(last_ - first_, 2);
-    if (!slotCount || *slotCount == 0)
+    if (!days_)
         return std::nullopt;
-    return width_ - (day - first_ + 1) * width_ / *slotCount;
+    return days_->x(day);
 }
 
 bool PaneFrame::fewDays() const { return last_ - first_ < WideBarDays; }
@@ -133,10 +131,8 @@ void PaneFrame::drawBar(double x, double from, double to)
 
 void PaneFrame::drawMarginStrips()
 {
-    const int32_t stored = platform::SettingsStore::readLong(QStringLiteral("BkgRulers"), DefaultStripColour);
-    const QColor colour = platform::colorFromLong(stored >= 0 && stored <= 0xFFFFFF ? stored : DefaultStripColour);
-    pane_.fillBox(0, 0, width_, Margin, colour);
-    pane_.fillBox(0, height_ - Margin, width_, height_, colour);
+    pane_.fillBox(0, 0, width_, Margin, stripColour_);
+    pane_.fillBox(0, height_ - Margin, width_, height_, stripColour_);
 }
 
 } // namespace quotechart

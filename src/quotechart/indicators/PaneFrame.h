@@ -8,7 +8,9 @@
 // H / 2 and the largest absolute value M at 50 above and below; M = 0 puts
 // every value on the zero line.
 
+#include "indicators/PaneRoutines.h"
 #include "indicators/calc/PlotSeries.h"
+#include "render/DayAxis.h"
 
 #include <QColor>
 #include <QPointF>
@@ -17,20 +19,16 @@
 #include <cstdint>
 #include <optional>
 
-namespace platform {
-class Surface;
-}
-
 namespace quotechart {
 
 class PaneFrame {
 public:
-    PaneFrame(platform::Surface &ruler, platform::Surface &pane, int16_t first, int16_t last);
+    PaneFrame(const PaneTarget &target, int16_t first, int16_t last);
 
     double width() const { return width_; }
     double height() const { return height_; }
-    // Day i at W - (i - first + 1) * W / (last - first + 2); empty when there
-    // are no slots or the count leaves 16 bits.
+    // Day i on the exact-slot day axis; empty when there are no slots or
+    // their count leaves 16 bits.
     std::optional<double> x(int32_t day) const;
     bool fewDays() const;   // fewer than 130 days: bars are drawn five lines wide
 
@@ -38,7 +36,8 @@ public:
     void useSymmetricScale(float M);
     double y(double value) const;
 
-    // Starts the pane afresh: erased, black pen one pixel wide.
+    // Starts the pane afresh: erased (the pane region only), black pen one
+    // pixel wide.
     void clear();
     void drawReferenceLines();
     // Ticks and labels of the ruler strip for the scale in use; the symmetric
@@ -52,22 +51,26 @@ public:
     void drawBars(const indicators::PlotSeries &series, const QColor &colour);
     // A histogram bar at x from `from` to `to`, three or five lines wide.
     void drawBar(double x, double from, double to);
-    // Covers the top and bottom 50 twips with the rulers' colour.
+    // Covers the top and bottom margins with the strip colour.
     void drawMarginStrips();
+    // A ruler tick from `fromX` to the strip's right edge, and a label at the
+    // ruler's label column.
+    void rulerTick(double fromX, double y);
+    void rulerLabel(double y, const QString &text);
 
-    platform::Surface &ruler() { return ruler_; }
-    platform::Surface &pane() { return pane_; }
+    platform::SurfaceRegion &ruler() { return ruler_; }
+    platform::SurfaceRegion &pane() { return pane_; }
     int16_t first() const { return first_; }
     int16_t last() const { return last_; }
 
 private:
     // Where the series' value of a day sits, if it has one and a place.
     std::optional<QPointF> point(const indicators::PlotSeries &series, int32_t day) const;
-    void rulerTick(double fromX, double y);
-    void rulerLabel(double y, const QString &text);
 
-    platform::Surface &ruler_;
-    platform::Surface &pane_;
+    platform::SurfaceRegion &ruler_;
+    platform::SurfaceRegion &pane_;
+    QColor stripColour_;
+    std::optional<DayAxis> days_;
     int16_t first_;
     int16_t last_;
     double width_;

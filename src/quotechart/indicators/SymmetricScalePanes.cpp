@@ -7,7 +7,7 @@
 #include "indicators/ValueToLabel.h"
 #include "indicators/calc/IndicatorCalculations.h"
 #include "platform/NumberFormat.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 
 namespace quotechart {
 
@@ -19,10 +19,9 @@ const QColor DifferenceColour(0, 200, 0);
 const QColor MomentumColour(0, 70, 0);
 const QColor OBVColour(0, 128, 0);
 
-PaneFrame symmetricScaleFrame(platform::Surface &ruler, platform::Surface &surface, int16_t first, int16_t last,
-                              float M)
+PaneFrame symmetricScaleFrame(const PaneTarget &target, int16_t first, int16_t last, float M)
 {
-    PaneFrame frame(ruler, surface, first, last);
+    PaneFrame frame(target, first, last);
     frame.clear();
     frame.drawReferenceLines();
     frame.useSymmetricScale(M);
@@ -32,10 +31,10 @@ PaneFrame symmetricScaleFrame(platform::Surface &ruler, platform::Surface &surfa
 QString priceLabel(float M) { return platform::formatNumber(M, u"####0.00"); }
 
 // Bars of a symmetric series with M in the price format on the ruler.
-void drawPriceBars(platform::Surface &ruler, platform::Surface &surface, int16_t first, int16_t last,
-                   const indicators::SymmetricSeries &series, const QColor &colour)
+void drawPriceBars(const PaneTarget &target, int16_t first, int16_t last, const indicators::SymmetricSeries &series,
+                   const QColor &colour)
 {
-    PaneFrame frame = symmetricScaleFrame(ruler, surface, first, last, series.M);
+    PaneFrame frame = symmetricScaleFrame(target, first, last, series.M);
     frame.drawBars(series.values, colour);
     frame.drawSymmetricRuler(priceLabel(series.M));
     frame.drawMarginStrips();
@@ -43,12 +42,11 @@ void drawPriceBars(platform::Surface &ruler, platform::Surface &surface, int16_t
 
 } // namespace
 
-void DisplayMACD(platform::Surface &ruler, platform::Surface &surface, Series closes, int16_t first, int16_t last,
-                 int16_t MACDperiods1, int16_t MACDperiods2, int16_t MACDperiods3)
+void DisplayMACD(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &p)
 {
     const indicators::MACDLines lines =
-        indicators::macdLines(closes, first, last, MACDperiods1, MACDperiods2, MACDperiods3);
-    PaneFrame frame = symmetricScaleFrame(ruler, surface, first, last, lines.M);
+        indicators::macdLines(h.close_array, first, last, p.MACDperiods1, p.MACDperiods2, p.MACDperiods3);
+    PaneFrame frame = symmetricScaleFrame(target, first, last, lines.M);
     frame.drawBars(lines.divergence, DivergenceColour);
     frame.drawLine(lines.macd, Qt::black);
     frame.drawLine(lines.signal, SignalRed);
@@ -56,37 +54,36 @@ void DisplayMACD(platform::Surface &ruler, platform::Surface &surface, Series cl
     frame.drawMarginStrips();
 }
 
-void DisplayExpMADifference(platform::Surface &ruler, platform::Surface &surface, Series closes, int16_t first,
-                            int16_t last, int16_t ExpMAperiods1, int16_t ExpMAperiods2)
+void DisplayExpMADifference(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
+                            const PaneSettings &p)
 {
-    drawPriceBars(ruler, surface, first, last,
-                  indicators::expMADifferenceBars(closes, first, last, ExpMAperiods1, ExpMAperiods2),
+    drawPriceBars(target, first, last,
+                  indicators::expMADifferenceBars(h.close_array, first, last, p.ExpMAperiods1, p.ExpMAperiods2),
                   DifferenceColour);
 }
 
-void DisplayMomentum(platform::Surface &ruler, platform::Surface &surface, Series closes, int16_t first,
-                     int16_t last, int16_t Momentumperiods)
+void DisplayMomentum(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
+                     const PaneSettings &p)
 {
-    drawPriceBars(ruler, surface, first, last, indicators::momentumBars(closes, first, last, Momentumperiods),
+    drawPriceBars(target, first, last, indicators::momentumBars(h.close_array, first, last, p.Momentumperiods),
                   MomentumColour);
 }
 
-void DisplayVolatility(platform::Surface &ruler, platform::Surface &surface, Series highs, Series lows,
-                       int16_t first, int16_t last, int16_t Volatilityperiods1, int16_t Volatilityperiods2)
+void DisplayVolatility(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
+                       const PaneSettings &p)
 {
-    const indicators::SymmetricSeries volatility =
-        indicators::volatilityLine(highs, lows, first, last, Volatilityperiods1, Volatilityperiods2);
-    PaneFrame frame = symmetricScaleFrame(ruler, surface, first, last, volatility.M);
+    const indicators::SymmetricSeries volatility = indicators::volatilityLine(
+        h.high_array, h.low_array, first, last, p.Volatilityperiods1, p.Volatilityperiods2);
+    PaneFrame frame = symmetricScaleFrame(target, first, last, volatility.M);
     frame.drawLine(volatility.values, Qt::black);
     frame.drawSymmetricRuler(priceLabel(volatility.M));
     frame.drawMarginStrips();
 }
 
-void DisplayOBV(platform::Surface &ruler, platform::Surface &surface, Series closes, VolumeSeries volumes,
-                int16_t first, int16_t last)
+void DisplayOBV(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &)
 {
-    const indicators::SymmetricSeries obv = indicators::onBalanceVolumeBars(closes, volumes, first, last);
-    PaneFrame frame = symmetricScaleFrame(ruler, surface, first, last, obv.M);
+    const indicators::SymmetricSeries obv = indicators::onBalanceVolumeBars(h.close_array, h.volume_array, first, last);
+    PaneFrame frame = symmetricScaleFrame(target, first, last, obv.M);
     // With M = 0 every value is 0 and there is nothing to scale: no bars, as
     // the other symmetric panes show nothing off the zero line.
     if (obv.M != 0)

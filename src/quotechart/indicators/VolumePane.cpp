@@ -6,7 +6,8 @@
 #include "indicators/PaneRoutines.h"
 #include "indicators/ValueToLabel.h"
 #include "indicators/calc/WindowFunctions.h"
-#include "platform/Surface.h"
+#include "render/Margins.h"
+#include "platform/SurfaceRegion.h"
 
 namespace quotechart {
 
@@ -14,7 +15,7 @@ namespace {
 
 const QColor VolumeColour(0, 128, 0);
 
-void drawVolumeBars(PaneFrame &frame, VolumeSeries volumes, float M, double baseline)
+void drawVolumeBars(PaneFrame &frame, indicators::VolumeSeries volumes, float M, double baseline)
 {
     // With every visible volume 0 there is nothing to scale: no bars.
     if (M == 0)
@@ -30,28 +31,27 @@ void drawVolumeBars(PaneFrame &frame, VolumeSeries volumes, float M, double base
 
 } // namespace
 
-void DisplayVolume(platform::Surface &ruler, platform::Surface &surface, VolumeSeries volumes, int16_t first,
-                   int16_t last)
+void DisplayVolume(const PaneTarget &target, const PriceHistory &history, int16_t first, int16_t last,
+                   const PaneSettings &)
 {
-    PaneFrame frame(ruler, surface, first, last);
+    PaneFrame frame(target, first, last);
+    const indicators::VolumeSeries volumes = history.volume_array;
     const float M = indicators::GetMaximumValue(volumes, first, last).value_or(0.0f);
-    const double H = frame.height(), baseline = H - 50;
+    const double H = frame.height(), baseline = H - PaneMargin;
+    platform::SurfaceRegion &surface = frame.pane();
     surface.setDrawWidth(1);
     surface.setForeColor(VolumeColour);
     drawVolumeBars(frame, volumes, M, baseline);
     surface.line(0, baseline, frame.width(), baseline, Qt::black);
 
-    ruler.line(300, baseline, ruler.scaleWidth(), baseline);
-    ruler.line(550, H / 2, ruler.scaleWidth(), H / 2);
-    ruler.line(550, 50, ruler.scaleWidth(), 50);
+    frame.rulerTick(300, baseline);
+    frame.rulerTick(550, H / 2);
+    frame.rulerTick(550, PaneMargin);
     // The labels mark the maximum at the top tick and its half at the middle,
     // though the bars themselves reach only 0.9 of the height.
-    ruler.setCurrent(50, 25);
-    ruler.print(ValueToLabel(M));
-    ruler.setCurrent(50, H / 2 - 100);
-    ruler.print(ValueToLabel(M / 2));
-    ruler.setCurrent(50, H - 200);
-    ruler.print(QStringLiteral("0"));
+    frame.rulerLabel(25, ValueToLabel(M));
+    frame.rulerLabel(H / 2 - 100, ValueToLabel(M / 2));
+    frame.rulerLabel(H - 200, QStringLiteral("0"));
     frame.drawMarginStrips();
 }
 

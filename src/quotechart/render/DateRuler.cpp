@@ -1,7 +1,7 @@
 #include "render/DateRuler.h"
 
 #include "platform/DateText.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 #include "render/GridStyle.h"
 
 #include <QDate>
@@ -28,7 +28,7 @@ struct VisitedDay {
 
 class DateRulerPainter {
 public:
-    DateRulerPainter(platform::Surface &ruler, platform::Surface &pane, bool verticalGrid)
+    DateRulerPainter(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, bool verticalGrid)
         : ruler_(ruler), pane_(pane), verticalGrid_(verticalGrid), pixel_(ruler.twipsPerPixelX())
     {
     }
@@ -113,8 +113,8 @@ private:
             ruler_.line(day.x, TickLength, day.x, QuarterTickEnd);
     }
 
-    platform::Surface &ruler_;
-    platform::Surface &pane_;
+    platform::SurfaceRegion &ruler_;
+    platform::SurfaceRegion &pane_;
     bool verticalGrid_;
     double pixel_;
 };
@@ -134,20 +134,18 @@ DateRulerStyle dateRulerStyle(int n)
     return DateRulerStyle::QuarterLetters;
 }
 
-void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const PriceHistory &h, DayDates &dates,
-                   int16_t s, int16_t e, bool verticalGrid)
+void drawDateRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceHistory &h,
+                   DayDates &dates, const DayAxis &axis, bool verticalGrid)
 {
-    const int n = e - s + 1;
-    // No slots at all (n = -1) leaves the slot width at 0, as a failed division would.
-    const double slot = n + 1 != 0 ? ruler.scaleWidth() / (n + 1) : 0.0;
-    const DateRulerStyle style = dateRulerStyle(n);
+    const int16_t s = axis.newest(), e = axis.oldest();
+    const DateRulerStyle style = dateRulerStyle(e - s + 1);
     DateRulerPainter painter(ruler, pane, verticalGrid);
     int olderDayNumber = 0;   // the first visited day is never a month start
     int dayNumber = 0;
     for (int k = e; k >= s; --k) {
         VisitedDay day;
         day.k = k;
-        day.x = ruler.scaleWidth() - (k - s + 1) * slot;
+        day.x = axis.x(k);
         day.date = dates.at(h, k);
         if (day.date)
             dayNumber = day.date->day();   // an unreadable date keeps the last day number

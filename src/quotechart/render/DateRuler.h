@@ -2,12 +2,13 @@
 // Drawing the date ruler under the price pane, and the vertical grid.
 
 #include "history/DayDates.h"
+#include "render/DayAxis.h"
 #include "quotechart/PriceHistory.h"
 
 #include <cstdint>
 
 namespace platform {
-class Surface;
+class SurfaceRegion;
 }
 
 namespace quotechart {
@@ -23,11 +24,11 @@ enum class DateRulerStyle {
 
 DateRulerStyle dateRulerStyle(int visibleDays);
 
-// Ticks and labels days s..e on `ruler` (oldest first) and, with
+// Ticks and labels the axis's days s..e on `ruler` (oldest first) and, with
 // `verticalGrid`, dotted grid lines across `pane` at the days that get them.
 // A month starts at a day whose day of the month is smaller than that of the
 // older day visited just before it.
-void drawDateRuler(platform::Surface &ruler, platform::Surface &pane, const PriceHistory &history, DayDates &dates,
-                   int16_t s, int16_t e, bool verticalGrid);
+void drawDateRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceHistory &history,
+                   DayDates &dates, const DayAxis &axis, bool verticalGrid);
 
 } // namespace quotechart

@@ -2,7 +2,7 @@
 
 #include "indicators/calc/Averages.h"
 #include "platform/Rounding.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 #include "render/PriceChartView.h"
 
 #include <QPointF>
@@ -34,7 +34,7 @@ WorkSeries averageSeries(const PriceChartView &view, int last, int16_t period)
 // Segments from day k + 1 to day k for k = s .. last of the values the
 // function gives for a day (skipping a segment whose value is missing).
 template <typename ValueOf>
-void drawDaySegments(platform::Surface &pane, const PriceChartView &view, int last, ValueOf value)
+void drawDaySegments(platform::SurfaceRegion &pane, const PriceChartView &view, int last, ValueOf value)
 {
     if (last < view.s)
         return;
@@ -68,7 +68,7 @@ std::optional<int16_t> lastAveragedDay(int16_t e, int period, int16_t recordCoun
     return *reach <= recordCount ? std::optional<int16_t>(e) : platform::sub16(recordCount, period);
 }
 
-void drawMovingAverage(platform::Surface &pane, const PriceChartView &view, int16_t period, const QColor &colour)
+void drawMovingAverage(platform::SurfaceRegion &pane, const PriceChartView &view, int16_t period, const QColor &colour)
 {
     pane.setForeColor(colour);
     const WorkSeries average = averageSeries(view, view.e + 1, period);
@@ -76,7 +76,7 @@ void drawMovingAverage(platform::Surface &pane, const PriceChartView &view, int1
         drawDaySegments(pane, view, *last, [&](int k) { return scaled(average, k, 1.0); });
 }
 
-void drawEnvelopes(platform::Surface &pane, const PriceChartView &view, int16_t period, int16_t percent)
+void drawEnvelopes(platform::SurfaceRegion &pane, const PriceChartView &view, int16_t period, int16_t percent)
 {
     pane.setForeColor(EnvelopeColour);
     const WorkSeries average = averageSeries(view, view.e + 1, period);
@@ -88,7 +88,7 @@ void drawEnvelopes(platform::Surface &pane, const PriceChartView &view, int16_t 
     drawDaySegments(pane, view, *last, [&](int k) { return scaled(average, k, lower); });
 }
 
-void drawBollingerBands(platform::Surface &pane, const PriceChartView &view, float period, float width)
+void drawBollingerBands(platform::SurfaceRegion &pane, const PriceChartView &view, float period, float width)
 {
     pane.setForeColor(Qt::black);
     const std::optional<int16_t> days = platform::toInt16(period);

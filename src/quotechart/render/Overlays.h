@@ -9,7 +9,7 @@
 #include <cstdint>
 
 namespace platform {
-class Surface;
+class SurfaceRegion;
 }
 
 namespace quotechart {
@@ -21,10 +21,10 @@ struct PriceChartView;
 // day whose window fits. Empty on 16-bit overflow (nothing is drawn).
 std::optional<int16_t> lastAveragedDay(int16_t e, int period, int16_t recordCount);
 
-void drawMovingAverage(platform::Surface &pane, const PriceChartView &view, int16_t period, const QColor &colour);
+void drawMovingAverage(platform::SurfaceRegion &pane, const PriceChartView &view, int16_t period, const QColor &colour);
 // Two lines `percent` above and below the average of `period` days.
-void drawEnvelopes(platform::Surface &pane, const PriceChartView &view, int16_t period, int16_t percent);
+void drawEnvelopes(platform::SurfaceRegion &pane, const PriceChartView &view, int16_t period, int16_t percent);
 // Two lines `width` standard deviations above and below the average.
-void drawBollingerBands(platform::Surface &pane, const PriceChartView &view, float period, float width);
+void drawBollingerBands(platform::SurfaceRegion &pane, const PriceChartView &view, float period, float width);
 
 } // namespace quotechart

@@ -1,7 +1,7 @@
 #include "render/PriceBars.h"
 
 #include "platform/ErrorCodes.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 #include "quotechart/ControlError.h"
 #include "render/PriceChartView.h"
 
@@ -15,13 +15,13 @@ void requireDay(int k)
         throw ControlError(platform::SubscriptOutOfRange);
 }
 
-void drawBar(platform::Surface &pane, const PriceChartView &view, int k, BarStyle style)
+void drawBar(platform::SurfaceRegion &pane, const PriceChartView &view, int k, BarStyle style)
 {
     const PriceHistory &h = view.history;
     const double x = view.x(k);
     const double high = view.y(h.high_array[k]), low = view.y(h.low_array[k]), close = view.y(h.close_array[k]);
     const double pixelX = pane.twipsPerPixelX(), pixelY = pane.twipsPerPixelY();
-    const double slot = view.scale.day_width;
+    const double slot = view.slotWidth();
     switch (style) {
     case BarStyle::WideOutline:
         pane.box(x - pixelX, low, x + pixelX, high);
@@ -47,7 +47,7 @@ BarStyle barStyleForSpan(int span)
     return span < 30 ? BarStyle::WideOutline : BarStyle::NarrowOutline;
 }
 
-void drawPriceBars(platform::Surface &pane, const PriceChartView &view)
+void drawPriceBars(platform::SurfaceRegion &pane, const PriceChartView &view)
 {
     const BarStyle style = barStyleForSpan(view.e - view.s);
     for (int k = view.s; k <= view.e; ++k) {
@@ -56,7 +56,7 @@ void drawPriceBars(platform::Surface &pane, const PriceChartView &view)
     }
 }
 
-void drawCloseLine(platform::Surface &pane, const PriceChartView &view)
+void drawCloseLine(platform::SurfaceRegion &pane, const PriceChartView &view)
 {
     const PriceHistory &h = view.history;
     for (int k = view.s; k <= view.e; ++k) {

@@ -3,7 +3,7 @@
 // line through the closes.
 
 namespace platform {
-class Surface;
+class SurfaceRegion;
 }
 
 namespace quotechart {
@@ -19,9 +19,9 @@ BarStyle barStyleForSpan(int span);
 
 // Throws ControlError (subscript out of range) at a visible day outside the
 // arrays, which ends the drawing there.
-void drawPriceBars(platform::Surface &pane, const PriceChartView &view);
+void drawPriceBars(platform::SurfaceRegion &pane, const PriceChartView &view);
 // Segments from each visible day's close to the older day's, so the line runs
 // to the left edge; a segment to a day that is not loaded is left out.
-void drawCloseLine(platform::Surface &pane, const PriceChartView &view);
+void drawCloseLine(platform::SurfaceRegion &pane, const PriceChartView &view);
 
 } // namespace quotechart

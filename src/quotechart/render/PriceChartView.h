@@ -1,10 +1,10 @@
 #pragma once
 // What the price pane's drawing routines read: the history, the visible days
-// and the scales, with the day and price mapping they share.
+// and the two axes that place days and prices on the pane.
 
-#include "chart/ChartState.h"
 #include "quotechart/PriceHistory.h"
-#include "render/DayGeometry.h"
+#include "render/DayAxis.h"
+#include "render/PriceAxis.h"
 
 #include <cstdint>
 
@@ -14,12 +14,12 @@ struct PriceChartView {
     const PriceHistory &history;
     int16_t s;           // newest visible day
     int16_t e;           // oldest visible day
-    const PriceScale &scale;
-    double width;        // of the price pane, twips
-    double height;
+    DayAxis days;
+    PriceAxis prices;
 
-    double x(int k) const { return dayX(width, k, s, scale.day_width); }
-    double y(double price) const { return priceY(price, height, scale); }
+    double x(int k) const { return days.x(k); }
+    double y(double price) const { return prices.y(price); }
+    double slotWidth() const { return days.slotWidth(); }
     bool loaded(int k) const { return k >= 1 && k <= history.record_count; }
 };
 

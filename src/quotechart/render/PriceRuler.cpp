@@ -1,10 +1,9 @@
 #include "render/PriceRuler.h"
 
-#include "chart/ChartState.h"
 #include "platform/NumberFormat.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 #include "render/GridStyle.h"
-#include "render/PriceScaleMath.h"
+#include "render/PriceAxis.h"
 
 namespace quotechart {
 
@@ -18,27 +17,11 @@ constexpr double MinorTickFrom = 550;
 constexpr double RulerRight = 650;
 constexpr int MinorTicks = 9;
 
-void fixScale(double height, float minPrice, float maxPrice, PriceScale &scale)
+void drawLine(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceAxis &axis, int j,
+              bool horizontalGrid)
 {
-    scale.price_tick = priceTickFor(maxPrice - minPrice);
-    if (const auto high = rulerHighTicks(maxPrice, scale.price_tick))
-        scale.ruler_high_ticks = *high;
-    if (const auto low = rulerLowTicks(minPrice, scale.price_tick))
-        scale.ruler_low_ticks = *low;
-    if (const auto perPrice = priceScaleFor(height, scale.ruler_high_ticks, scale.ruler_low_ticks, scale.price_tick))
-        scale.price_scale = *perPrice;
-}
-
-// The y of ruler line j (fractional j for the minor ticks).
-double lineY(double height, double j, const PriceScale &scale)
-{
-    return height - 50 - (j - scale.ruler_low_ticks) * scale.price_tick * scale.price_scale;
-}
-
-void drawLine(platform::Surface &ruler, platform::Surface &pane, double height, int j, bool horizontalGrid,
-              const PriceScale &scale)
-{
-    const double y = lineY(height, j, scale);
+    const PriceScale &scale = axis.scale();
+    const double y = axis.rulerLineY(j);
     if (y - LabelRise > TopLabelLimit) {
         ruler.setCurrent(LabelX, y - LabelRise);
         ruler.print(QStringLiteral("$ ") + platform::formatGeneral(float(j * scale.price_tick)));
@@ -47,22 +30,21 @@ void drawLine(platform::Surface &ruler, platform::Surface &pane, double height, 
     if (horizontalGrid)
         drawGridLine(pane, 0, y, pane.scaleWidth(), y);
     for (int m = 1; m <= MinorTicks; ++m) {
-        const double minorY = lineY(height, j + m / 10.0, scale);
+        const double minorY = axis.rulerLineY(j + m / 10.0);
         ruler.line(MinorTickFrom, minorY, RulerRight, minorY);
     }
 }
 
 } // namespace
 
-void drawPriceRuler(platform::Surface &ruler, platform::Surface &pane, float minPrice, float maxPrice,
-                    bool horizontalGrid, PriceScale &scale)
+void drawPriceRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceAxis &axis,
+                    bool horizontalGrid)
 {
-    const double height = ruler.scaleHeight();
-    fixScale(height, minPrice, maxPrice, scale);
+    const PriceScale &scale = axis.scale();
     ruler.setFontSize(8);
     // The counts are whole numbers within 16 bits, so this loop is bounded.
     for (int j = int(scale.ruler_low_ticks); j <= int(scale.ruler_high_ticks); ++j)
-        drawLine(ruler, pane, height, j, horizontalGrid, scale);
+        drawLine(ruler, pane, axis, j, horizontalGrid);
 }
 
 } // namespace quotechart

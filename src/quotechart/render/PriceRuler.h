@@ -2,19 +2,17 @@
 // Drawing the price ruler beside the price pane, and the horizontal grid.
 
 namespace platform {
-class Surface;
+class SurfaceRegion;
 }
 
 namespace quotechart {
 
-struct PriceScale;
+class PriceAxis;
 
-// Chooses the step, the ruler lines and the vertical scale for prices
-// minPrice..maxPrice (kept in `scale`), then labels every line with "$ " and
-// its price, draws its tick and nine minor ticks on the ruler, and, with
-// `horizontalGrid`, a dotted grid line across the pane. A step that cannot be
-// computed keeps the scale's previous value and the rest still runs.
-void drawPriceRuler(platform::Surface &ruler, platform::Surface &pane, float minPrice, float maxPrice,
-                    bool horizontalGrid, PriceScale &scale);
+// Labels every ruler line of the axis's scale with "$ " and its price, draws
+// its tick and nine minor ticks on the ruler, and, with `horizontalGrid`, a
+// dotted grid line across the pane.
+void drawPriceRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceAxis &axis,
+                    bool horizontalGrid);
 
 } // namespace quotechart

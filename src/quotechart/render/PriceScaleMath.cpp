@@ -47,4 +47,16 @@ std::optional<float> priceScaleFor(double height, float highTicks, float lowTick
     return scale ? platform::toSingle(*scale) : std::nullopt;
 }
 
+PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale scale)
+{
+    scale.price_tick = priceTickFor(maxPrice - minPrice);
+    if (const auto high = rulerHighTicks(maxPrice, scale.price_tick))
+        scale.ruler_high_ticks = *high;
+    if (const auto low = rulerLowTicks(minPrice, scale.price_tick))
+        scale.ruler_low_ticks = *low;
+    if (const auto perPrice = priceScaleFor(height, scale.ruler_high_ticks, scale.ruler_low_ticks, scale.price_tick))
+        scale.price_scale = *perPrice;
+    return scale;
+}
+
 } // namespace quotechart

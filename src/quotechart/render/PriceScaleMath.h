@@ -2,6 +2,8 @@
 // The price ruler's arithmetic: the step between ruler lines for a visible
 // price range, the lowest and highest ruler lines, and the vertical scale.
 
+#include "render/PriceScale.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -23,5 +25,10 @@ std::optional<int16_t> rulerLowTicks(float minPrice, float tick);
 // Twips per price unit that fit the ruler lines into `height`, leaving 50
 // twips above and below; empty when the lines coincide.
 std::optional<float> priceScaleFor(double height, float highTicks, float lowTicks, float tick);
+
+// The ruler's scale for prices minPrice..maxPrice on a ruler of `height`
+// twips: the step, then the lowest and highest lines and the twips per price
+// unit. A value that cannot be computed keeps the one in `previous`.
+PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale previous);
 
 } // namespace quotechart

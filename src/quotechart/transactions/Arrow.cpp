@@ -1,7 +1,7 @@
 #include "transactions/Arrow.h"
 
 #include "platform/Rounding.h"
-#include "platform/Surface.h"
+#include "platform/SurfaceRegion.h"
 
 #include <QColor>
 
@@ -24,7 +24,7 @@ int at(float base, int offset) { return int(platform::roundHalfEven(double(base)
 
 } // namespace
 
-void DrawArrow(float &x, float &y, platform::Surface &dc, bool is_buy)
+void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy)
 {
     // Far outside any device (a transaction well outside the visible days):
     // nothing would show, and the pixel maths must not overflow.

@@ -4,7 +4,7 @@
 // arrow stands above its tip and points down (red).
 
 namespace platform {
-class Surface;
+class SurfaceRegion;
 }
 
 namespace quotechart {
@@ -12,6 +12,6 @@ namespace quotechart {
 // Draws one arrow with its tip at (x, y) pixels: a shaft three pixels wide and
 // twelve long, and a head widening from one pixel at the tip to nine pixels
 // four rows away. Each coordinate is rounded after its offset is added.
-void DrawArrow(float &x, float &y, platform::Surface &dc, bool is_buy);
+void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy);
 
 } // namespace quotechart

@@ -29,7 +29,7 @@ protected:
     }
     platform::PictureBox &pane(int k) { return *box(QStringLiteral("Picture%1").arg(k + 1)); }
     platform::PictureBox &ruler(int k) { return *box(QStringLiteral("TechRuler%1").arg(k)); }
-    quotechart::PaneSettings &settings(int k) { return quotechart::TestAccess::state(*chart).pane_settings[k - 1]; }
+    quotechart::PaneSettings &settings(int k) { return quotechart::TestAccess::document(*chart).pane_settings[k - 1]; }
     void display(int16_t a, int16_t b, int16_t c) { chart->DisplayTechnicalIndicators(a, b, c); }
     static int px(double twips) { return int(std::lround(twips / T)); }
 

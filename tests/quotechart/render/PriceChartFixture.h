@@ -26,10 +26,11 @@ protected:
         load("TALL");
     }
 
-    quotechart::ChartState &state() { return quotechart::TestAccess::state(*chart); }
+    quotechart::DocumentState &document() { return quotechart::TestAccess::document(*chart); }
+    quotechart::PriceScale &scale() { return quotechart::TestAccess::scale(*chart); }
     void plainPane()
     {
-        auto &on = state().switches;
+        auto &on = document().switches;
         on.ma10_flag = on.ma50_flag = on.ma200_flag = false;
         on.vertical_grid_flag = on.horizontal_grid_flag = false;
     }
@@ -44,12 +45,12 @@ protected:
     static int px(double twips) { return int(platform::roundHalfEven(twips / T)); }
     double dayXTwips(int k)
     {
-        return pane().scaleWidth() - (k - chart->starting_date_local + 1) * double(state().scale.day_width);
+        return pane().scaleWidth() - (k - chart->starting_date_local + 1) * double(scale().day_width);
     }
     double priceYTwips(double price)
     {
-        const auto &scale = state().scale;
-        return pane().scaleHeight() - 50 - (price - double(scale.price_tick) * scale.ruler_low_ticks) * scale.price_scale;
+        const auto &s = scale();
+        return pane().scaleHeight() - 50 - (price - double(s.price_tick) * s.ruler_low_ticks) * s.price_scale;
     }
     const quotechart::PriceHistory &h() { return chart->history(); }
     QColor at(int x, int y) { return pixelAt(pane(), x, y); }

@@ -63,14 +63,14 @@ TEST_F(PriceChart, CloseMarksPointToTheNewerDays)
     const int k = dayOffHalfPixels(50);
     const double x = dayXTwips(k);
     const int y = px(priceYTwips(h().close_array[k]));
-    const double halfSlot = 0.5 * state().scale.day_width;
+    const double halfSlot = 0.5 * scale().day_width;
     EXPECT_EQ(at(px(x + halfSlot), y), Black);
     EXPECT_EQ(at(px(x - T), y), White);
 
     redraw(1, 10);   // outlined: a box 0.3 slot long and one pixel high
     const double x10 = dayXTwips(5);
     const int y10 = px(priceYTwips(h().close_array[5]));
-    const int markEnd = px(x10 + 0.3 * state().scale.day_width);
+    const int markEnd = px(x10 + 0.3 * scale().day_width);
     EXPECT_EQ(at(markEnd, y10), Black);
     EXPECT_EQ(at(markEnd, y10 - 1), Black);
     EXPECT_EQ(at(markEnd + 1, y10), White);
@@ -81,7 +81,7 @@ TEST_F(PriceChart, OneVisibleDaySitsInTheMiddle)
     plainPane();
     redraw(7, 7);
     const double middle = pane().scaleWidth() / 2;
-    EXPECT_FLOAT_EQ(state().scale.day_width, float(middle));
+    EXPECT_FLOAT_EQ(scale().day_width, float(middle));
     EXPECT_DOUBLE_EQ(dayXTwips(7), middle);
     EXPECT_GT(countInColumn(pane(), px(middle - T), Black), 100);
     EXPECT_GT(countInColumn(pane(), px(middle + T), Black), 100);
@@ -126,7 +126,7 @@ TEST_F(PriceChart, AVisibleDayOutsideTheArraysEndsTheDrawingWithAnError)
 TEST_F(PriceChart, TheCloseLineRunsToTheLeftEdgeOnlyThroughLoadedDays)
 {
     plainPane();
-    state().switches.high_low_close_flag = false;
+    document().switches.high_low_close_flag = false;
     redraw(1, 50);
     EXPECT_GT(countInColumn(pane(), 0, Black), 0);    // segment from day 50 to day 51
     redraw(251, 300);
@@ -138,7 +138,7 @@ TEST_F(PriceChart, AveragesAreDrawnOnlyWhereTheirWholeWindowIsLoaded)
 {
     loadRows(syntheticRows(250, 50.0));
     plainPane();
-    state().switches.ma200_flag = true;
+    document().switches.ma200_flag = true;
     redraw(1, 200);
     const QColor blue(0, 0, 200);
     int leftmost = pane().width(), rightmost = -1;
@@ -155,7 +155,7 @@ TEST_F(PriceChart, AveragesNearTheOldestDaysOfAFullHistoryDrawWithoutFailing)
 {
     loadRows(syntheticRows(5000, 50.0));
     plainPane();
-    auto &on = state().switches;
+    auto &on = document().switches;
     on.ma10_flag = on.ma50_flag = on.ma200_flag = on.macustom_flag = on.envelopes_flag = on.bollinger_flag = true;
     int16_t s = 4000, e = 5000;
     chart->Clear();
@@ -174,8 +174,8 @@ TEST_F(PriceChart, AveragesNearTheOldestDaysOfAFullHistoryDrawWithoutFailing)
 TEST_F(PriceChart, EnvelopesAndBandsSurroundTheirAverage)
 {
     plainPane();
-    state().switches.envelopes_flag = true;
-    state().switches.bollinger_flag = true;
+    document().switches.envelopes_flag = true;
+    document().switches.bollinger_flag = true;
     quotechart::overlayParameters().envelope_percent = 20;   // well clear of the bars
     redraw(1, 150);
     const QColor magenta(255, 0, 255);
@@ -192,12 +192,12 @@ TEST_F(PriceChart, AHiddenChartShowsOnlyTheArrowsAlongTheBottom)
 {
     plainPane();
     redraw(1, 100);
-    auto &t = state().transactions;
+    auto &t = document().transactions;
     t.buy_days[1] = 30;
     t.sell_days[1] = 20;
     chart->buy_number = 1;
     chart->sell_number = 1;
-    state().switches.hide_chart_flag = true;
+    document().switches.hide_chart_flag = true;
     int16_t s = 1, e = 100;
     chart->DisplayChart(s, e);
     const int H = pane().height();
@@ -218,13 +218,13 @@ TEST_F(PriceChart, AHiddenChartShowsOnlyTheArrowsAlongTheBottom)
 TEST_F(PriceChart, ArrowsMarkTheirDaysBelowTheLowAndAboveTheHigh)
 {
     plainPane();
-    auto &t = state().transactions;
+    auto &t = document().transactions;
     t.buy_days[1] = 30;
     t.sell_days[1] = 20;
     chart->buy_number = 1;
     chart->sell_number = 1;
     redraw(1, 100);
-    const auto &scale = state().scale;
+    const auto &scale = this->scale();
     const double foot = double(scale.ruler_low_ticks) * scale.price_tick;
     const double H = pane().scaleHeight();
     const int buyTip = px(H - (h().low_array[30] - foot) * scale.price_scale);

@@ -1,8 +1,8 @@
 // The price ruler's step table, ruler lines and scale; the day and price
 // mapping; the price range over a span of days.
 
-#include "chart/ChartState.h"
-#include "render/DayGeometry.h"
+#include "render/DayAxis.h"
+#include "render/PriceAxis.h"
 #include "render/PriceRange.h"
 #include "render/PriceScaleMath.h"
 
@@ -40,32 +40,46 @@ TEST(PriceStep, ScaleFitsTheLinesIntoTheHeightLess100Twips)
     EXPECT_EQ(priceScaleFor(8100, 20, 20, 1), std::nullopt);
 }
 
-TEST(DayGeometry, TheDayUnderThePointerIsTheNearestRoundingHalfToEven)
+TEST(DayAxis, TheDayUnderThePointerIsTheNearestRoundingHalfToEven)
 {
     // 1000 wide, days 1..9: ten slots of 100.
     const std::pair<double, int> cases[] = {{900, 1}, {100, 9}, {860, 1}, {840, 2}, {850, 1}, {950, 1},
                                            {1000, 0}, {0, 10}, {750, 3}};
+    const DayAxis days = DayAxis::singleSlot(1000, 1, 9, 100);
     for (const auto &[x, day] : cases)
-        EXPECT_EQ(dayUnderX(x, 1000, 1, 9), int16_t(day)) << "x " << x;
-    EXPECT_EQ(dayUnderX(10, 0, 1, 9), std::nullopt);
-    EXPECT_EQ(dayUnderX(-1.0e9, 1000, 1, 9), std::nullopt);
+        EXPECT_EQ(days.dayAt(x), int16_t(day)) << "x " << x;
+    EXPECT_EQ(DayAxis::singleSlot(0, 1, 9, 0).dayAt(10), std::nullopt);
+    EXPECT_EQ(days.dayAt(-1.0e9), std::nullopt);
+    // Every rounding variant reads the pointer alike.
+    EXPECT_EQ(DayAxis::exactSlots(1000, 1, 9)->dayAt(850), 1);
+    EXPECT_EQ(DayAxis::doubleSlot(1000, 1, 9).dayAt(840), 2);
 }
 
-TEST(DayGeometry, SlotsPutTheNewestDayOneSlotInAndTheDayAfterTheOldestAtTheLeftEdge)
+TEST(DayAxis, SlotsPutTheNewestDayOneSlotInAndTheDayAfterTheOldestAtTheLeftEdge)
 {
-    const float slot = *daySlotWidth(1000, 1, 9);
+    const float slot = *DayAxis::singleSlotWidth(1000, 1, 9);
     EXPECT_FLOAT_EQ(slot, 100);
-    EXPECT_DOUBLE_EQ(dayX(1000, 1, 1, slot), 900);
-    EXPECT_DOUBLE_EQ(dayX(1000, 10, 1, slot), 0);
-    EXPECT_FLOAT_EQ(*daySlotWidth(1000, 5, 5), 500);   // one day sits in the middle
-    EXPECT_EQ(daySlotWidth(1000, 5, 3), std::nullopt);
+    const DayAxis days = DayAxis::singleSlot(1000, 1, 9, slot);
+    EXPECT_DOUBLE_EQ(days.x(1), 900);
+    EXPECT_DOUBLE_EQ(days.x(10), 0);
+    EXPECT_FLOAT_EQ(*DayAxis::singleSlotWidth(1000, 5, 5), 500);   // one day sits in the middle
+    EXPECT_EQ(DayAxis::singleSlotWidth(1000, 5, 3), std::nullopt);
+    EXPECT_DOUBLE_EQ(DayAxis::exactSlots(1000, 1, 9)->x(10), 0);
+    EXPECT_EQ(DayAxis::exactSlots(1000, 5, 3), std::nullopt);
+    EXPECT_EQ(DayAxis::exactSlots(1000, -32767, 32767), std::nullopt);   // the slot count leaves 16 bits
+    EXPECT_DOUBLE_EQ(DayAxis::doubleSlot(1000, 5, 3).x(7), 1000);        // no slots: width 0
 
     PriceScale scale;
     scale.price_tick = 1;
     scale.ruler_low_ticks = 20;
     scale.price_scale = 1000;
-    EXPECT_DOUBLE_EQ(priceY(20, 8100, scale), 8050);
-    EXPECT_DOUBLE_EQ(priceY(28, 8100, scale), 50);
+    const PriceAxis prices(8100, scale);
+    EXPECT_DOUBLE_EQ(prices.y(20), 8050);
+    EXPECT_DOUBLE_EQ(prices.y(28), 50);
+    EXPECT_DOUBLE_EQ(*prices.priceAt(50), 28);
+    EXPECT_DOUBLE_EQ(prices.yOverBottomEdge(20), 8100);
+    EXPECT_DOUBLE_EQ(prices.rulerLineY(21.5), 6550);
+    EXPECT_EQ(PriceAxis(8100, PriceScale{}).priceAt(10), std::nullopt);
 }
 
 TEST(PriceRange, CoversTheLoadedDaysOfTheRangeOnly)

@@ -27,7 +27,7 @@ TEST_F(Rulers, PriceRulerFixesItsScaleAndLabelsEveryLineWithinReach)
     int16_t s = 1, e = 100;
     chart->Clear();
     chart->DrawPriceRuler(s, e);
-    const auto &scale = state().scale;
+    const auto &scale = this->scale();
     const float max = chart->MaximumPrice(), min = chart->MinimumPrice();
     const float tick = quotechart::priceTickFor(max - min);
     EXPECT_FLOAT_EQ(scale.price_tick, tick);
@@ -52,7 +52,7 @@ TEST_F(Rulers, PriceRulerFixesItsScaleAndLabelsEveryLineWithinReach)
 TEST_F(Rulers, PriceRulerTicksAndTheHorizontalGrid)
 {
     plainPane();
-    state().switches.horizontal_grid_flag = true;
+    document().switches.horizontal_grid_flag = true;
     redraw(1, 100);
     const int y = px(box("PriceRuler")->scaleHeight() - 50);   // the lowest line
     platform::PictureBox &ruler = *box("PriceRuler");
@@ -61,7 +61,7 @@ TEST_F(Rulers, PriceRulerTicksAndTheHorizontalGrid)
     EXPECT_GT(countInRow(pane(), y, GridRed), pane().width() / 3);   // dotted
     EXPECT_LT(countInRow(pane(), y, GridRed), pane().width());
 
-    state().switches.horizontal_grid_flag = false;
+    document().switches.horizontal_grid_flag = false;
     redraw(1, 100);
     EXPECT_EQ(countInRow(pane(), y, GridRed), 0);
 }
@@ -74,14 +74,14 @@ TEST_F(Rulers, EqualPricesKeepThePreviousScaleAndDrawOneLine)
     hist.writeStandard("FLAT", rows);
     plainPane();
     redraw(1, 100);
-    const float previous = state().scale.price_scale;
+    const float previous = scale().price_scale;
     load("FLAT");
     TextLog labels(box("PriceRuler")->surface());
     int16_t s = 1, e = 20;
     chart->DrawPriceRuler(s, e);
     // Range 0: step 0.02; 10 / 0.02 = 500, so both counts round to 500.
-    EXPECT_FLOAT_EQ(state().scale.ruler_high_ticks, state().scale.ruler_low_ticks);
-    EXPECT_FLOAT_EQ(state().scale.price_scale, previous);
+    EXPECT_FLOAT_EQ(scale().ruler_high_ticks, scale().ruler_low_ticks);
+    EXPECT_FLOAT_EQ(scale().price_scale, previous);
     EXPECT_EQ(labels.strings(), QStringList{"$ 10"});
 }
 
@@ -162,7 +162,7 @@ TEST_F(Rulers, VerticalGridLinesFollowTheStyle)
 {
     loadDays("2003-12-31", 300);
     plainPane();
-    state().switches.vertical_grid_flag = true;
+    document().switches.vertical_grid_flag = true;
     redraw(1, 20);   // style B: a grid line at every day
     EXPECT_GT(countInColumn(pane(), px(dayXTwips(5)), GridRed), 10);
     redraw(1, 100);   // style C: only at month starts

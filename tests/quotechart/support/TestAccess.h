@@ -7,7 +7,9 @@
 namespace quotechart {
 
 struct TestAccess {
-    static ChartState &state(REvuved &chart) { return chart.d->state; }
+    static DocumentState &document(REvuved &chart) { return chart.d->document; }
+    static InteractionState &interaction(REvuved &chart) { return chart.d->interaction; }
+    static PriceScale &scale(REvuved &chart) { return chart.d->scale; }
     static PriceHistory &history(REvuved &chart) { return *chart.d->history; }
     static void redraw(REvuved &chart) { chart.redraw(); }
 };

@@ -8,6 +8,7 @@
 // ControlError; everything else that fails is skipped silently.
 
 #include <quotechart/ControlError.h>
+#include <quotechart/HostHooks.h>
 #include <quotechart/PriceHistory.h>
 #include <quotechart/quotechart_export.h>
 
@@ -100,10 +101,5 @@ private:
     std::unique_ptr<Private> d;
     friend struct TestAccess;   // lets the library's own tests reach the private state
 };
-
-// The folder whose hist/ subfolder holds the history files. By default it is
-// the folder the quotechart library was loaded from.
-QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
-QUOTECHART_EXPORT QString applicationPath();
 
 } // namespace quotechart

@@ -1,6 +1,6 @@
 #include "DayArrays.h"
 
-#include "indicators/PaneSettings.h"
+#include "indicators/calc/PaneSettings.h"
 #include "indicators/calc/MACD.h"
 #include "indicators/calc/MomentumVolatility.h"
 

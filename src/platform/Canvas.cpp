@@ -1,0 +1,152 @@
+#include "platform/Canvas.h"
+
+#include <QImage>
+#include <QPaintDevice>
+
+namespace platform {
+
+DashPattern rasterDash(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::Dash: return {18, 6};
+    case LineStyle::Dot: return {3, 3};
+    case LineStyle::Solid: break;
+    }
+    return {};
+}
+
+namespace {
+
+// The same pattern for the painter (printers), so both paths dash alike.
+QVector<qreal> dashPattern(LineStyle style)
+{
+    const DashPattern dash = rasterDash(style);
+    return dash.on == 0 ? QVector<qreal>{} : QVector<qreal>{qreal(dash.on), qreal(dash.off)};
+}
+
+} // namespace
+
+Canvas::Canvas(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY)
+    : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
+      pixelsPerTwipX_(1 / twipsPerPixelX), pixelsPerTwipY_(1 / twipsPerPixelY)
+{
+    findRasterImage();
+}
+
+Canvas::~Canvas() { flush(); }
+
+QRect Canvas::deviceRect() const { return device_ ? QRect(0, 0, device_->width(), device_->height()) : QRect(); }
+
+// Thin lines on an RGB32 image are written straight into its pixels; any
+// other device (a printer) goes through the painter.
+void Canvas::findRasterImage()
+{
+    raster_ = nullptr;
+    if (device_ && device_->devType() == QInternal::Image) {
+        auto *image = static_cast<QImage *>(device_);
+        if (image->format() == QImage::Format_RGB32)
+            raster_ = image;
+    }
+}
+
+void Canvas::setDevice(QPaintDevice *device)
+{
+    flush();
+    device_ = device;
+    findRasterImage();
+}
+
+void Canvas::markChanged()
+{
+    if (!dirty_) {
+        dirty_ = true;
+        if (changed_)
+            changed_();
+    }
+}
+
+void Canvas::flush()
+{
+    writePendingRuns();
+    if (painter_)
+        painter_->end();
+    painter_.reset();
+    painterWindow_.reset();
+    penInUse_.reset();
+    compositionInUse_ = QPainter::CompositionMode_SourceOver;
+    target_.reset();   // a copy of the image may be taken until the next batch
+    dirty_ = false;
+}
+
+std::optional<RasterTarget> Canvas::rasterTarget(const QRect &window)
+{
+    if (!raster_)
+        return std::nullopt;
+    if (!target_) {
+        // Writing detaches a shared image; a painter active on it would go on
+        // painting the old pixels, so it ends first and starts again later.
+        if (!raster_->isDetached())
+            flush();
+        target_ = platform::rasterTarget(*raster_);
+    }
+    const QRect inside = window.intersected(deviceRect());
+    if (inside.isEmpty())
+        return RasterTarget{target_->pixels, target_->stride, 0, 0};
+    return RasterTarget{target_->pixels + qsizetype(inside.top()) * target_->stride + inside.left(), target_->stride,
+                        inside.width(), inside.height()};
+}
+
+void Canvas::writePendingRuns()
+{
+    if (!runs_.empty() && target_)
+        runs_.writeAll(runsTarget_);
+}
+
+QPainter &Canvas::painter(const QRect &window)
+{
+    writePendingRuns();   // the painter draws over them, so they come first
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(device_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+    }
+    if (painterWindow_ != window)
+        useWindow(*painter_, window);
+    return *painter_;
+}
+
+// A window other than the whole device moves the origin to its corner and
+// clips to it; the whole device needs neither, as on a picture box.
+void Canvas::useWindow(QPainter &p, const QRect &window)
+{
+    p.resetTransform();
+    if (window.topLeft() != QPoint(0, 0))
+        p.translate(window.topLeft());
+    if (window == deviceRect())
+        p.setClipping(false);
+    else
+        p.setClipRect(QRect(QPoint(0, 0), window.size()));
+    painterWindow_ = window;
+}
+
+void Canvas::setComposition(QPainter &p, QPainter::CompositionMode mode)
+{
+    if (compositionInUse_ != mode) {
+        p.setCompositionMode(mode);
+        compositionInUse_ = mode;
+    }
+}
+
+void Canvas::usePen(QPainter &p, const QColor &color, int width, LineStyle style)
+{
+    const PenKey key{color.rgba(), width, style};
+    if (penInUse_ && *penInUse_ == key)
+        return;
+    QPen pen(color, width <= 1 ? 0 : width);
+    pen.setCapStyle(Qt::SquareCap);
+    if (style != LineStyle::Solid)
+        pen.setDashPattern(dashPattern(style));
+    p.setPen(pen);
+    penInUse_ = key;
+}
+
+} // namespace platform

@@ -1,0 +1,99 @@
+#pragma once
+// Canvas: the device side of drawing, shared by every region drawn on one
+// paint device (a picture box's image, or a printer's page): the painter of
+// the current batch, the image's pixels for the raster fast path, the pen and
+// composition in use, and the batch's change notice.
+//
+// A device can have only one active painter, so the regions of a printed
+// page draw through one canvas; each region gets the painter translated to
+// its origin and clipped to its rectangle.
+
+#include "platform/ColumnRuns.h"
+#include "platform/RasterLine.h"
+
+#include <QPainter>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPaintDevice;
+
+namespace platform {
+
+enum class LineStyle { Solid, Dash, Dot };
+
+class Canvas {
+public:
+    Canvas(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY);
+    ~Canvas();
+    Canvas(const Canvas &) = delete;
+    Canvas &operator=(const Canvas &) = delete;
+
+    QPaintDevice *device() const { return device_; }
+    QRect deviceRect() const;   // in device pixels
+    // Points the canvas at another device of the same kind (a resized image).
+    void setDevice(QPaintDevice *device);
+    double twipsPerPixelX() const { return twipsPerPixelX_; }
+    double twipsPerPixelY() const { return twipsPerPixelY_; }
+    double pixelsPerTwipX() const { return pixelsPerTwipX_; }
+    double pixelsPerTwipY() const { return pixelsPerTwipY_; }
+
+    // Called once when the first change after a flush() happens.
+    void setChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
+    void markChanged();
+    // Ends the current batch: the device holds everything drawn so far.
+    void flush();
+
+    // True when thin lines and texts go straight into an RGB32 image.
+    bool isRaster() const { return raster_ != nullptr; }
+    // The pixels of `window` (device pixels) for this batch, or none when the
+    // device is not such an image.
+    std::optional<RasterTarget> rasterTarget(const QRect &window);
+    // The painter with window-relative coordinates, clipped to the window.
+    QPainter &painter(const QRect &window);
+
+    // Vertical runs waiting to be written, and the target they belong to.
+    ColumnRuns &runs() { return runs_; }
+    const RasterTarget &runsTarget() const { return runsTarget_; }
+    void setRunsTarget(const RasterTarget &target) { runsTarget_ = target; }
+    void writePendingRuns();
+
+    void setComposition(QPainter &painter, QPainter::CompositionMode mode);
+    // Sets the pen only when it differs from the one in use: a redraw strokes
+    // thousands of lines with a handful of pens.
+    void usePen(QPainter &painter, const QColor &color, int width, LineStyle style);
+    void forgetPen() { penInUse_.reset(); }
+
+private:
+    void findRasterImage();
+    void useWindow(QPainter &painter, const QRect &window);
+
+    QPaintDevice *device_;
+    QImage *raster_ = nullptr;              // the device, when thin lines can be written into its pixels
+    std::optional<RasterTarget> target_;    // its pixels, for the current batch
+    ColumnRuns runs_;
+    RasterTarget runsTarget_;
+    std::unique_ptr<QPainter> painter_;
+    std::optional<QRect> painterWindow_;    // the window the painter is set up for
+    double twipsPerPixelX_;
+    double twipsPerPixelY_;
+    double pixelsPerTwipX_;   // the inverses, as a redraw converts a great many positions
+    double pixelsPerTwipY_;
+    std::function<void()> changed_;
+    bool dirty_ = false;
+    struct PenKey {
+        QRgb rgba;
+        int width;
+        LineStyle style;
+        bool operator==(const PenKey &) const = default;
+    };
+    std::optional<PenKey> penInUse_;
+    QPainter::CompositionMode compositionInUse_ = QPainter::CompositionMode_SourceOver;
+};
+
+// The dash pattern of a line style, in pixels, for both drawing paths.
+DashPattern rasterDash(LineStyle style);
+
+} // namespace platform

@@ -1,0 +1,325 @@
+#include "platform/SurfaceRegion.h"
+
+#include "platform/RasterLine.h"
+#include "platform/Rounding.h"
+#include "platform/Segment.h"
+#include "platform/TextStamps.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Pixel coordinates beyond this are off any device; drawing there is clipped
+// by hand so huge values never reach the rasteriser's fixed-point maths.
+constexpr double FarAway = 1.0e6;
+
+// The pixels of a segment from `from` towards `to`, without `to` itself.
+QVector<QPoint> segmentPixels(QPoint from, QPoint to)
+{
+    QVector<QPoint> pixels;
+    walkSegment(from, to, [&](int x, int y) {
+        if (x == to.x() && y == to.y())
+            return false;
+        pixels.append(QPoint(x, y));
+        return true;
+    });
+    return pixels;
+}
+
+bool sameTarget(const RasterTarget &a, const RasterTarget &b)
+{
+    return a.pixels == b.pixels && a.width == b.width && a.height == b.height;
+}
+
+int pixelEdge(double twips, double twipsPerPixel)
+{
+    const double pixel = roundHalfEven(twips / twipsPerPixel);
+    return std::isfinite(pixel) ? int(std::clamp(pixel, -FarAway, FarAway)) : 0;
+}
+
+} // namespace
+
+QFont defaultSurfaceFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(8.0);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+SurfaceRegion::SurfaceRegion(Canvas &canvas) : canvas_(canvas), font_(defaultSurfaceFont()) {}
+
+SurfaceRegion::SurfaceRegion(SurfaceRegion &within, double x, double y, double width, double height)
+    : canvas_(within.canvas_), font_(defaultSurfaceFont())
+{
+    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+    const QRect outer = within.window();
+    const QRect own(QPoint(pixelEdge(x, tx), pixelEdge(y, ty)),
+                    QPoint(pixelEdge(x + width, tx) - 1, pixelEdge(y + height, ty) - 1));
+    window_ = own.translated(outer.topLeft()).intersected(outer);
+    if (window_->isEmpty())
+        window_ = QRect(outer.topLeft(), QSize(0, 0));
+}
+
+QPainter &SurfaceRegion::painter() { return canvas_.painter(window()); }
+
+double SurfaceRegion::scaleWidth() const { return window().width() * twipsPerPixelX(); }
+double SurfaceRegion::scaleHeight() const { return window().height() * twipsPerPixelY(); }
+
+bool SurfaceRegion::toPixel(double x, double y, QPoint &pixel) const
+{
+    const double px = roundHalfEven(x / twipsPerPixelX());
+    const double py = roundHalfEven(y / twipsPerPixelY());
+    if (!std::isfinite(px) || !std::isfinite(py) || std::fabs(px) > FarAway || std::fabs(py) > FarAway)
+        return false;
+    pixel = QPoint(int(px), int(py));
+    return true;
+}
+
+void SurfaceRegion::setFontSize(double points)
+{
+    if (points > 0 && std::isfinite(points))
+        font_.setPointSizeF(points);
+}
+
+void SurfaceRegion::applyMode(QPainter &p)
+{
+    canvas_.setComposition(p, drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination
+                                                            : QPainter::CompositionMode_SourceOver);
+}
+
+void SurfaceRegion::clear()
+{
+    currentX_ = currentY_ = 0;
+    const QRect w = window();
+    if (!canvas_.device() || w.isEmpty())
+        return;
+    QPainter &p = painter();
+    canvas_.setComposition(p, QPainter::CompositionMode_Source);
+    p.fillRect(QRect(QPoint(0, 0), w.size()), backColor_);
+    canvas_.markChanged();
+}
+
+void SurfaceRegion::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor_); }
+
+void SurfaceRegion::line(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    // As the old Line statement did, the current position moves to the end point.
+    currentX_ = x2;
+    currentY_ = y2;
+    const double sx = canvas_.pixelsPerTwipX(), sy = canvas_.pixelsPerTwipY();
+    double px1 = x1 * sx, py1 = y1 * sy;
+    double px2 = x2 * sx, py2 = y2 * sy;
+    const bool near = std::fabs(px1) < FarAway && std::fabs(py1) < FarAway && std::fabs(px2) < FarAway &&
+                      std::fabs(py2) < FarAway;
+    if (!near) {
+        if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
+            return;
+        if (!clipSegment(px1, py1, px2, py2, -FarAway, -FarAway, FarAway, FarAway))
+            return;
+    }
+    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+    strokeLine(QPoint(pixelOf(px1, x1, tx), pixelOf(py1, y1, ty)), QPoint(pixelOf(px2, x2, tx), pixelOf(py2, y2, ty)),
+               color);
+}
+
+// The pixel of a position already multiplied by the inverse factor. A
+// product can land a hair off an exact half where the quotient is exact, and
+// halves round to even, so near a half the position is divided instead.
+int SurfaceRegion::pixelOf(double scaled, double twips, double twipsPerPixel)
+{
+    const double nearest = roundHalfEven(scaled);
+    if (std::fabs(std::fabs(scaled - nearest) - 0.5) < 1e-7 && std::fabs(twips) < FarAway * twipsPerPixel)
+        return int(roundHalfEven(twips / twipsPerPixel));
+    return int(nearest);
+}
+
+void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
+{
+    if (!canvas_.device())
+        return;
+    if (drawWidth_ <= 1) {
+        if (const std::optional<RasterTarget> target = rasterTarget()) {
+            rasterStroke(*target, from, to, color.rgb());
+            canvas_.markChanged();
+            return;
+        }
+    }
+    QPainter &p = painter();
+    applyMode(p);
+    // Wide pens draw solid.
+    canvas_.usePen(p, color, drawWidth_, drawWidth_ <= 1 ? drawStyle_ : LineStyle::Solid);
+    if (from == to)
+        p.drawPoint(from);
+    else
+        p.drawLine(from, to);
+    canvas_.markChanged();
+}
+
+// Thin lines straight into the image. Solid vertical runs in copy mode wait
+// to be written once per pixel column; anything else of another colour, mode
+// or region sends them to the image first, so drawing order holds.
+void SurfaceRegion::rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb)
+{
+    ColumnRuns &runs = canvas_.runs();
+    const bool copy = drawMode_ == DrawMode::CopyPen, solid = drawStyle_ == LineStyle::Solid;
+    if (!runs.empty() && (!copy || runs.colour() != rgb || !sameTarget(canvas_.runsTarget(), target)))
+        canvas_.writePendingRuns();
+    if (copy && solid && from.x() == to.x()) {
+        if (runs.empty()) {
+            runs.start(rgb, target.width);
+            canvas_.setRunsTarget(target);
+        }
+        runs.add(target, from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
+        return;
+    }
+    rasterLine(target, from, to, rgb, !copy, rasterDash(drawStyle_), LineEnd::Painted);
+}
+
+void SurfaceRegion::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor_); }
+
+void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    QPoint a, b;
+    if (!canvas_.device() || !toPixel(x1, y1, a) || !toPixel(x2, y2, b))
+        return;
+    const QRect corners = QRect(a, b).normalized();
+    if (corners.width() == 1 || corners.height() == 1) {
+        strokeLine(corners.topLeft(), corners.bottomRight(), color);
+        return;
+    }
+    if (const std::optional<RasterTarget> target = rasterTarget()) {
+        canvas_.writePendingRuns();
+        // Each pixel of the outline once, so that no corner is inverted twice.
+        const bool invert = drawMode_ == DrawMode::Invert;
+        const QRgb rgb = color.rgb();
+        const int l = corners.left(), r = corners.right(), t = corners.top(), b = corners.bottom();
+        rasterLine(*target, {l, t}, {r, t}, rgb, invert, {}, LineEnd::Painted);
+        rasterLine(*target, {l, b}, {r, b}, rgb, invert, {}, LineEnd::Painted);
+        if (b - t > 1) {
+            rasterLine(*target, {l, t + 1}, {l, b - 1}, rgb, invert, {}, LineEnd::Painted);
+            rasterLine(*target, {r, t + 1}, {r, b - 1}, rgb, invert, {}, LineEnd::Painted);
+        }
+        canvas_.markChanged();
+        return;
+    }
+    // One stroke of the whole outline, so that no corner is inverted twice.
+    QPainter &p = painter();
+    applyMode(p);
+    canvas_.usePen(p, color, 1, LineStyle::Solid);
+    p.drawRect(corners.adjusted(0, 0, -1, -1));
+    canvas_.markChanged();
+}
+
+void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2) { fillBox(x1, y1, x2, y2, foreColor_); }
+
+void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    QPoint a, b;
+    if (!toPixel(x1, y1, a) || !toPixel(x2, y2, b))
+        return;
+    fillPixels(QRect(a, b).normalized(), color);
+}
+
+void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)
+{
+    if (!canvas_.device())
+        return;
+    const QRect visible = rect.intersected(QRect(QPoint(0, 0), window().size()));
+    if (visible.isEmpty())
+        return;
+    QPainter &p = painter();
+    applyMode(p);
+    p.fillRect(visible, color);
+    canvas_.markChanged();
+}
+
+void SurfaceRegion::print(const QString &text)
+{
+    if (textObserver_)
+        textObserver_(text, currentX_, currentY_);
+    QPoint origin;
+    if (canvas_.device() && !text.isEmpty() && toPixel(currentX_, currentY_, origin)) {
+        QPainter &p = painter();
+        canvas_.setComposition(p, QPainter::CompositionMode_SourceOver);
+        if (canvas_.isRaster()) {
+            // Picture boxes stamp texts rendered once; a printer gets real text.
+            const TextStamp &stamp = textStamp(text, font_, foreColor_);
+            p.drawImage(origin + stamp.offset, stamp.image);
+        } else {
+            p.setFont(font_);
+            canvas_.usePen(p, foreColor_, 1, LineStyle::Solid);
+            const QFontMetricsF metrics(font_, canvas_.device());
+            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
+        }
+        canvas_.markChanged();
+    }
+    currentX_ = 0;
+    currentY_ += textHeight();
+}
+
+double SurfaceRegion::textWidth(const QString &text) const
+{
+    if (!canvas_.device())
+        return 0;
+    return QFontMetricsF(font_, canvas_.device()).horizontalAdvance(text) * twipsPerPixelX();
+}
+
+double SurfaceRegion::textHeight() const
+{
+    if (!canvas_.device())
+        return 0;
+    return QFontMetricsF(font_, canvas_.device()).height() * twipsPerPixelY();
+}
+
+void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int width)
+{
+    if (!canvas_.device() || from == to)
+        return;
+    if (width <= 1) {
+        if (const std::optional<RasterTarget> target = rasterTarget()) {
+            canvas_.writePendingRuns();
+            rasterLine(*target, from, to, color.rgb(), drawMode_ == DrawMode::Invert, {}, LineEnd::Unpainted);
+            canvas_.markChanged();
+            return;
+        }
+    }
+    const QVector<QPoint> pixels = segmentPixels(from, to);
+    QPainter &p = painter();
+    applyMode(p);
+    if (width <= 1) {
+        canvas_.usePen(p, color, 1, LineStyle::Solid);
+        p.drawPoints(pixels.constData(), int(pixels.size()));
+    } else {
+        QPen pen(color, width);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        canvas_.forgetPen();
+        p.drawLine(from, pixels.last());
+    }
+    canvas_.markChanged();
+}
+
+void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &color)
+{
+    if (!canvas_.device() || polygon.isEmpty())
+        return;
+    QPainter &p = painter();
+    applyMode(p);
+    p.setPen(Qt::NoPen);
+    canvas_.forgetPen();
+    p.setBrush(color);
+    p.drawPolygon(polygon, Qt::OddEvenFill);
+    p.setBrush(Qt::NoBrush);
+    canvas_.markChanged();
+}
+
+} // namespace platform

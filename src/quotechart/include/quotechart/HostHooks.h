@@ -1,0 +1,21 @@
+#pragma once
+// Settings a host gives the chart control once for the whole process.
+
+#include <quotechart/quotechart_export.h>
+
+#include <QString>
+
+namespace quotechart {
+
+// The folder whose hist/ subfolder holds the history files. By default it is
+// the folder the quotechart library was loaded from.
+QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
+QUOTECHART_EXPORT QString applicationPath();
+
+// The quote site the company-name lookup asks (for example
+// "http://quotes.example"); none is set by default, and then every lookup
+// fails as an address that cannot be opened would.
+QUOTECHART_EXPORT void setLookupSite(const QString &baseUrl);
+QUOTECHART_EXPORT QString lookupSite();
+
+} // namespace quotechart
