@@ -34,6 +34,15 @@ QVector<QPoint> segmentPixels(QPoint from, QPoint to)
     return pixels;
 }
 
+// The pixels from corner a to corner b inclusive, in whichever order they
+// come. (QRect::normalized() would drop a row and a column of a rectangle
+// given bottom-up or right to left.)
+QRect spanning(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 bool sameTarget(const RasterTarget &a, const RasterTarget &b)
 {
     return a.pixels == b.pixels && a.width == b.width && a.height == b.height;
@@ -191,7 +200,7 @@ void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor
     QPoint a, b;
     if (!canvas_.device() || !toPixel(x1, y1, a) || !toPixel(x2, y2, b))
         return;
-    const QRect corners = QRect(a, b).normalized();
+    const QRect corners = spanning(a, b);
     if (corners.width() == 1 || corners.height() == 1) {
         strokeLine(corners.topLeft(), corners.bottomRight(), color);
         return;
@@ -226,7 +235,7 @@ void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2, const QC
     QPoint a, b;
     if (!toPixel(x1, y1, a) || !toPixel(x2, y2, b))
         return;
-    fillPixels(QRect(a, b).normalized(), color);
+    fillPixels(spanning(a, b), color);
 }
 
 void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)
