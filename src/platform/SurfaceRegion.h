@@ -37,6 +37,7 @@ public:
     // `within`; its edges round to pixels half to even and it is cut to
     // `within`. The region draws on `within`'s device and must not outlive it.
     SurfaceRegion(SurfaceRegion &within, double x, double y, double width, double height);
+    ~SurfaceRegion() = default;
     SurfaceRegion(const SurfaceRegion &) = delete;
     SurfaceRegion &operator=(const SurfaceRegion &) = delete;
 
@@ -105,7 +106,6 @@ public:
 protected:
     // The whole of the canvas's device, whatever size it has.
     explicit SurfaceRegion(Canvas &canvas);
-    ~SurfaceRegion() = default;
 
 private:
     QRect window() const { return window_ ? *window_ : canvas_.deviceRect(); }
