@@ -30,17 +30,16 @@ Canvas::Canvas(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixel
     : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
       pixelsPerTwipX_(1 / twipsPerPixelX), pixelsPerTwipY_(1 / twipsPerPixelY)
 {
-    findRasterImage();
+    findDevice();
 }
 
 Canvas::~Canvas() { flush(); }
 
-QRect Canvas::deviceRect() const { return device_ ? QRect(0, 0, device_->width(), device_->height()) : QRect(); }
-
 // Thin lines on an RGB32 image are written straight into its pixels; any
 // other device (a printer) goes through the painter.
-void Canvas::findRasterImage()
+void Canvas::findDevice()
 {
+    deviceRect_ = device_ ? QRect(0, 0, device_->width(), device_->height()) : QRect();
     raster_ = nullptr;
     if (device_ && device_->devType() == QInternal::Image) {
         auto *image = static_cast<QImage *>(device_);
@@ -53,7 +52,7 @@ void Canvas::setDevice(QPaintDevice *device)
 {
     flush();
     device_ = device;
-    findRasterImage();
+    findDevice();
 }
 
 void Canvas::markChanged()
@@ -89,7 +88,9 @@ std::optional<RasterTarget> Canvas::rasterTarget(const QRect &window)
             flush();
         target_ = platform::rasterTarget(*raster_);
     }
-    const QRect inside = window.intersected(deviceRect());
+    if (window == deviceRect_)
+        return target_;
+    const QRect inside = window.intersected(deviceRect_);
     if (inside.isEmpty())
         return RasterTarget{target_->pixels, target_->stride, 0, 0};
     return RasterTarget{target_->pixels + qsizetype(inside.top()) * target_->stride + inside.left(), target_->stride,

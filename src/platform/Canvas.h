@@ -32,7 +32,7 @@ public:
     Canvas &operator=(const Canvas &) = delete;
 
     QPaintDevice *device() const { return device_; }
-    QRect deviceRect() const;   // in device pixels
+    QRect deviceRect() const { return deviceRect_; }   // in device pixels
     // Points the canvas at another device of the same kind (a resized image).
     void setDevice(QPaintDevice *device);
     double twipsPerPixelX() const { return twipsPerPixelX_; }
@@ -67,10 +67,11 @@ public:
     void forgetPen() { penInUse_.reset(); }
 
 private:
-    void findRasterImage();
+    void findDevice();
     void useWindow(QPainter &painter, const QRect &window);
 
     QPaintDevice *device_;
+    QRect deviceRect_;                      // asked once: a paint device answers through a virtual call
     QImage *raster_ = nullptr;              // the device, when thin lines can be written into its pixels
     std::optional<RasterTarget> target_;    // its pixels, for the current batch
     ColumnRuns runs_;
