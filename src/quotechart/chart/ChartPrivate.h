@@ -5,6 +5,7 @@
 #include "chart/ChartWidgets.h"
 #include "chart/InteractionState.h"
 #include "history/DayDates.h"
+#include "interaction/PopupMenu.h"
 #include "quotechart/PriceHistory.h"
 #include "quotechart/REvuved.h"
 #include "render/PriceScale.h"
@@ -17,6 +18,7 @@ struct REvuved::Private {
     ChartWidgets widgets;
     DocumentState document;
     InteractionState interaction;
+    PopupMenus menus;
     PriceScale scale;   // of the last drawing of the price pane
     std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
     DayDates dates;   // the history's dates, read as they are needed

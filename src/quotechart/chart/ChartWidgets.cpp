@@ -46,6 +46,11 @@ QLabel *arrowLabel(QWidget &parent, const QString &name, const QString &text)
     font.setBold(true);
     arrow->setFont(font);
     arrow->setAlignment(Qt::AlignCenter);
+    // The idle look's white background; the text keeps the system's colour
+    // until the first press.
+    QPalette palette = arrow->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    arrow->setPalette(palette);
     return arrow;
 }
 

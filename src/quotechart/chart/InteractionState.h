@@ -10,6 +10,7 @@ struct InteractionState {
     float popup_x = 0;   // twips in the price pane
     float popup_y = 0;
     bool combo_setup_done = false;
+    int wheel_angle = 0;   // eighths of a degree turned since the last zoom step
 };
 
 } // namespace quotechart

@@ -50,6 +50,7 @@ REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>
     applyStoredColours(w, ColourDefaults::StartUp);
     d->document.pane_settings = readStoredPaneSettings();
     fillIndicatorCombos(w, d->document.pane_settings);
+    connectInteraction();
 }
 
 REvuved::~REvuved() = default;

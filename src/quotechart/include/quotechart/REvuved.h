@@ -54,6 +54,11 @@ public:
     void Clear();
     // Labels the days on the date ruler and draws the vertical grid.
     void DrawDateRuler(int16_t &starting_date, int16_t &ending_date);
+    // Fills the read-outs for the day under x (twips in the price pane): the
+    // caption with the company, high, low, close and date, the change label
+    // with the change against the older day. Either keeps its text when its
+    // days are not loaded.
+    void UpdateCaption(float &x);
     // Draw a buy (sell) arrow for the day under x (twips in the price pane).
     void DrawBuy(float &x);
     void DrawSell(float &x);
@@ -67,6 +72,13 @@ public:
     // when the visible range lies outside 1..5000.
     QString StartingDate() const;
     QString EndingDate() const;
+    // Page one window width toward older (GoBackward) or newer days, narrow
+    // the window by 30 % keeping its newest day, or widen it by its width on
+    // each side; clamped to the loaded days, and redrawn in every case.
+    void GoBackward();
+    void GoForward();
+    void ZoomIn();
+    void ZoomOut();
     QVariant convert_trading_date(QString &input_date);
     // Re-applies the stored colours (with their own defaults); draws nothing.
     void SetColors();
@@ -91,10 +103,28 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void layOutChildren();
     void redraw();
+    // Interaction (interaction/ChartInteraction.cpp).
+    void connectInteraction();
+    void picture1MouseDown(int button, float x, float y);
+    void picture1MouseMove(int button, float x, float y);
+    void picture1MouseUp(int button, float x, float y);
+    void priceRulerMouse(int button, float y);
+    void drawVerticalLine(float x);
+    void openPopupMenu(float x, float y);
+    void connectPopupMenu();
+    void toggle(bool &flag);
+    void chooseCustomAverage();
+    void chooseEnvelopes();
+    bool arrowEvent(QObject *watched, QEvent *event);
+    bool stepOlder();
+    bool stepNewer();
+    void zoomByWheel(int angleDelta);
     void drawTransactionArrow(float x, bool isBuy);
     void drawHiddenChartArrows();
 

@@ -1,0 +1,15 @@
+#pragma once
+// The old framework's message box: a real modal QMessageBox with a fixed
+// text, an icon and buttons, titled with the application's name unless the
+// caller names a title.
+
+#include <QMessageBox>
+#include <QString>
+
+namespace platform {
+
+QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                       QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                       const QString &title = {});
+
+} // namespace platform

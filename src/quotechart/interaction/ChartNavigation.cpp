@@ -1,0 +1,119 @@
+// REvuved's paging, zoom and the day-stepping arrows with their timers.
+
+#include "chart/ChartPrivate.h"
+#include "interaction/VisibleRange.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace quotechart {
+
+namespace {
+
+constexpr int RepeatInterval = 300;   // ms between the steps of a held arrow
+const QColor Pressed(35, 35, 35);
+
+VisibleRange rangeOf(const REvuved &chart) { return {chart.starting_date_local, chart.ending_date_local}; }
+
+void setLook(QLabel *arrow, bool pressed)
+{
+    QPalette palette = arrow->palette();
+    palette.setColor(QPalette::Window, pressed ? Pressed : QColor(Qt::white));
+    palette.setColor(QPalette::WindowText, pressed ? QColor(Qt::white) : Pressed);
+    arrow->setPalette(palette);
+}
+
+// With no history loaded there are no days to move over: the window stays,
+// and the redraw still runs.
+void moveTo(REvuved &chart, VisibleRange (*change)(VisibleRange, int16_t))
+{
+    const int16_t N = chart.history().record_count;
+    if (N <= 0)
+        return;
+    const VisibleRange moved = change(rangeOf(chart), N);
+    chart.starting_date_local = moved.s;
+    chart.ending_date_local = moved.e;
+}
+
+VisibleRange forward(VisibleRange range, int16_t) { return pagedForward(range); }
+VisibleRange narrower(VisibleRange range, int16_t) { return zoomedIn(range); }
+
+} // namespace
+
+void REvuved::GoBackward()
+{
+    moveTo(*this, pagedBackward);
+    redraw();
+}
+
+void REvuved::GoForward()
+{
+    moveTo(*this, forward);
+    redraw();
+}
+
+void REvuved::ZoomIn()
+{
+    moveTo(*this, narrower);
+    redraw();
+}
+
+void REvuved::ZoomOut()
+{
+    moveTo(*this, zoomedOut);
+    redraw();
+}
+
+// The five-day steps refuse a step that would leave the history, and then
+// draw nothing.
+bool REvuved::stepOlder()
+{
+    const std::optional<VisibleRange> moved = steppedOlder(rangeOf(*this), d->history->record_count);
+    if (!moved)
+        return false;
+    starting_date_local = moved->s;
+    ending_date_local = moved->e;
+    redraw();
+    return true;
+}
+
+bool REvuved::stepNewer()
+{
+    const std::optional<VisibleRange> moved = steppedNewer(rangeOf(*this));
+    if (!moved)
+        return false;
+    starting_date_local = moved->s;
+    ending_date_local = moved->e;
+    redraw();
+    return true;
+}
+
+// Press and hold on an arrow label: the pressed look and its timer while
+// held, the idle look on release, and the click that follows a release over
+// the label adds its own step.
+bool REvuved::arrowEvent(QObject *watched, QEvent *event)
+{
+    ChartWidgets &w = d->widgets;
+    const bool forward = watched == w.TimeForward;
+    if (!forward && watched != w.TimeBackward)
+        return false;
+    QLabel *arrow = forward ? w.TimeForward : w.TimeBackward;
+    QTimer *timer = forward ? w.Timer1 : w.Timer2;
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        setLook(arrow, true);
+        timer->setInterval(RepeatInterval);
+        timer->start();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        setLook(arrow, false);
+        timer->stop();
+        if (arrow->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            forward ? stepNewer() : stepOlder();
+        return true;
+    }
+    return false;
+}
+
+} // namespace quotechart
