@@ -2,45 +2,17 @@
 // day indices.
 
 #include "chart/ChartPrivate.h"
+#include "history/HistoryFile.h"
 #include "history/HistoryPath.h"
 #include "history/HistoryText.h"
 #include "history/TradingDays.h"
 #include "platform/ErrorCodes.h"
 
-#include <QFile>
 #include <QLabel>
 
 namespace quotechart {
 
 namespace {
-
-// The whole file, mapped when possible so any size reads without copying.
-class FileText {
-public:
-    explicit FileText(const QString &path) : file_(path)
-    {
-        if (!file_.open(QIODevice::ReadOnly))
-            return;
-        open_ = true;
-        if (file_.size() > 0) {
-            if (uchar *mapped = file_.map(0, file_.size())) {
-                view_ = QByteArrayView(mapped, file_.size());
-                return;
-            }
-        }
-        copy_ = file_.readAll();
-        view_ = copy_;
-    }
-
-    bool isOpen() const { return open_; }
-    QByteArrayView text() const { return view_; }
-
-private:
-    QFile file_;
-    bool open_ = false;
-    QByteArray copy_;
-    QByteArrayView view_;
-};
 
 QString dateAt(const PriceHistory &h, int16_t day)
 {
@@ -55,14 +27,14 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
 {
     b_Today_flag = false;
     const std::optional<QString> path = historyFilePath(Ticker);
-    const FileText file(path.value_or(QString()));
+    const std::optional<QByteArray> text = path ? readHistoryFile(*path) : std::nullopt;
     ticker_name = Ticker;
-    if (!path || !file.isOpen()) {
+    if (!text) {
         d->widgets.CaptionLabel->setText(QString());
         d->history->record_count = 0;
         return {};
     }
-    const HistoryHeader header = readHistoryText(file.text(), *d->history);
+    const HistoryHeader header = readHistoryText(*text, *d->history);
     d->dates.reset();
     if (header.longHeader) {
         if (header.companyName)
