@@ -71,13 +71,24 @@ TEST_F(HostileFiles, AFileTruncatedWhileItIsReadLoadsWhatWasRead)
     const QByteArray text = standardText(rows);
     hist.write("SHRINK.csv", text);
     const QByteArray name = QFile::encodeName(histPath("SHRINK.csv"));
-    std::atomic<bool> stop{false};
     // An updater rewriting the file in place: cut it, then write it again.
-    std::thread updater([&] {
+    // What a load reads meanwhile is not a consistent copy (the system
+    // zeroes the page a cut ends in), only a bounded one.
+    struct Updater {
+        std::atomic<bool> stop{false};
+        std::thread thread;
+        ~Updater()
+        {
+            stop = true;
+            if (thread.joinable())
+                thread.join();
+        }
+    } updater;
+    updater.thread = std::thread([&] {
         const int fd = ::open(name.constData(), O_WRONLY);
         if (fd < 0)
             return;
-        for (int round = 0; !stop; ++round) {
+        for (int round = 0; !updater.stop; ++round) {
             if (::ftruncate(fd, round % 2 ? 0 : text.size() / 3) != 0)
                 break;
             if (::pwrite(fd, text.constData(), size_t(text.size()), 0) != text.size())
@@ -89,15 +100,14 @@ TEST_F(HostileFiles, AFileTruncatedWhileItIsReadLoadsWhatWasRead)
         load("SHRINK");
         ASSERT_GE(h().record_count, 0);
         ASSERT_LE(h().record_count, 5000);
-        // Every counted row is a row of the file, in its place.
-        for (int k = 1; k <= h().record_count; k += 97)
-            ASSERT_EQ(h().date_array[k], rows[std::size_t(k - 1)].date) << k;
-        if (h().record_count > 0) {
-            ASSERT_EQ(h().date_array[h().record_count], rows[std::size_t(h().record_count - 1)].date);
-        }
     }
-    stop = true;
-    updater.join();
+    updater.stop = true;
+    updater.thread.join();
+
+    load("SHRINK");
+    ASSERT_EQ(h().record_count, 5000);
+    for (int k = 1; k <= 5000; k += 499)
+        EXPECT_EQ(h().date_array[k], rows[std::size_t(k - 1)].date) << k;
 }
 
 TEST_F(HostileFiles, AnUnreadableDateFailsTheLookupOnlyWhereItIsCompared)
