@@ -15,7 +15,7 @@ std::optional<float> windowExtreme(Series series, Day i, Period N, Better better
     if (!extreme || N <= 1)
         return extreme;
     const auto oldest = dayPlus(i, N - 1);
-    if (!oldest)
+    if (!oldest || !hasDay(series.size(), *oldest))
         return std::nullopt;
     for (int32_t j = i + 1; j <= *oldest; ++j) {
         const auto value = dayValue(series, j);
