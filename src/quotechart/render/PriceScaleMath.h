@@ -20,6 +20,12 @@ float priceTickFor(float range);
 std::optional<int16_t> rulerHighTicks(float maxPrice, float tick);
 std::optional<int16_t> rulerLowTicks(float minPrice, float tick);
 
+// The same counts stopped at the ends of the 16-bit range: where a count
+// overflows, the ruler gets the lines nearest its prices that the counts can
+// name, not the previous range's. Empty only for a step of 0.
+std::optional<int16_t> rulerHighTicksWithin16Bits(float maxPrice, float tick);
+std::optional<int16_t> rulerLowTicksWithin16Bits(float minPrice, float tick);
+
 // Twips per price unit that fit the ruler lines into `height`, leaving 50
 // twips above and below; empty when the lines coincide.
 std::optional<float> priceScaleFor(double height, float highTicks, float lowTicks, float tick);
