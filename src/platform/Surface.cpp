@@ -3,6 +3,7 @@
 #include "platform/RasterLine.h"
 #include "platform/Rounding.h"
 #include "platform/Segment.h"
+#include "platform/TextExtent.h"
 #include "platform/TextStamps.h"
 
 #include <QFontMetricsF>
@@ -334,15 +335,17 @@ void Surface::print(const QString &text)
     if (device_ && !text.isEmpty() && toPixel(currentX_, currentY_, origin)) {
         QPainter &p = painter();
         setComposition(p, QPainter::CompositionMode_SourceOver);
+        // Nothing past the device's right edge is laid out.
+        const int room = device_->width() - origin.x();
         if (raster_) {
             // Picture boxes stamp texts rendered once; a printer gets real text.
-            const TextStamp &stamp = textStamp(text, font_, foreColor_);
+            const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_);
             p.drawImage(origin + stamp.offset, stamp.image);
         } else {
             p.setFont(font_);
             usePen(p, foreColor_, 1, LineStyle::Solid);
             const QFontMetricsF metrics(font_, device_);
-            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
+            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), visiblePart(text, font_, room, device_));
         }
         markChanged();
     }

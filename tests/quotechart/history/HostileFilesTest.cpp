@@ -4,6 +4,7 @@
 #include "ChartTest.h"
 #include "TestAccess.h"
 #include "history/HistoryFile.h"
+#include "platform/TextStamps.h"
 
 #include <QFile>
 #include <QLabel>
@@ -136,6 +137,32 @@ TEST_F(HostileFiles, AnUnreadableDateFailsTheLookupOnlyWhereItIsCompared)
     load("END");
     EXPECT_EQ(dayOf("2001-01-06"), 0);
     EXPECT_EQ(dayOf("2001-01-05"), 0);
+}
+
+TEST_F(HostileFiles, TenMillionCharacterFieldsLoadAndDraw)
+{
+    const QByteArray name(10'000'000, 'N'), date(10'000'000, '7');
+    hist.write("VAST.csv", QByteArray(40, 'x') + "\nsecond\n" + name + "(VA)\nfourth\nfifth\n" + date
+                               + ",11,9,10,700\n2001-01-04,11,9,10,700\n");
+    load("VAST");
+    ASSERT_EQ(h().record_count, 2);
+    EXPECT_EQ(h().date_array[1].size(), date.size());
+    // The caption (and CompanyName, its text) is the start a screen can show.
+    const QString caption = child<QLabel>("CaptionLabel")->text();
+    EXPECT_TRUE(QString::fromLatin1(name).startsWith(caption));
+    EXPECT_GT(caption.size(), 100);
+    EXPECT_LT(caption.size(), 200'000);
+    EXPECT_EQ(chart->CompanyName(), caption);
+
+    chart->starting_date_local = 1;
+    chart->ending_date_local = 2;   // every date labelled with its text
+    quotechart::TestAccess::redraw(*chart);
+    EXPECT_LE(platform::textStampBytes(), qsizetype(16) << 20);
+    const QImage ruler = box("DateRuler")->image();
+    int ink = 0;
+    for (int x = 0; x < ruler.width(); ++x)
+        ink += ruler.pixelColor(x, ruler.height() / 2) != box("DateRuler")->backColor();
+    EXPECT_GT(ink, 0);
 }
 
 std::atomic<int> messages{0};
