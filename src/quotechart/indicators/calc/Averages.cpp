@@ -29,15 +29,12 @@ std::optional<double> averageBefore(Series series, Day i, Period N)
 {
     const auto newest = dayPlus(i, 1);
     const auto oldest = dayPlus(i, N);
-    if (!newest || !oldest || (*newest <= *oldest && !hasDay(series.size(), *oldest)))
+    // A window whose ends have slots has them for every day between.
+    if (!newest || !oldest || (*newest <= *oldest && (*newest < 1 || !hasDay(series.size(), *oldest))))
         return std::nullopt;
     double sum = 0.0;
-    for (int32_t day = *newest; day <= *oldest; ++day) {
-        const auto value = dayValue(series, day);
-        if (!value)
-            return std::nullopt;
-        sum += *value;
-    }
+    for (int32_t day = *newest; day <= *oldest; ++day)
+        sum += series[std::size_t(day)];
     return platform::divide(sum, double(N));
 }
 
