@@ -6,6 +6,7 @@
 #include "history/HistoryFile.h"
 #include "platform/TextStamps.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 
@@ -36,7 +37,7 @@ TEST_F(HostileFiles, OnlyARegularFileIsRead)
 {
     ASSERT_EQ(::mkfifo(QFile::encodeName(histPath("FIFO.csv")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", histPath("ZERO.csv")));
-    hist.write("DIR.csv/inside", "x");   // a folder named like a history file
+    ASSERT_TRUE(QDir().mkpath(histPath("DIR.csv")));   // a folder named like a history file
     for (const char *ticker : {"FIFO", "ZERO", "DIR"}) {
         loadSomething();
         child<QLabel>("CaptionLabel")->setText("old caption");
