@@ -3,6 +3,7 @@
 #include "platform/RasterLine.h"
 #include "platform/Rounding.h"
 #include "platform/Segment.h"
+#include "platform/TextExtent.h"
 #include "platform/TextStamps.h"
 
 #include <QFontMetricsF>
@@ -259,15 +260,18 @@ void SurfaceRegion::print(const QString &text)
     if (canvas_.device() && !text.isEmpty() && toPixel(currentX_, currentY_, origin)) {
         QPainter &p = painter();
         canvas_.setComposition(p, QPainter::CompositionMode_SourceOver);
+        // Nothing past the region's right edge is laid out.
+        const int room = window().width() - origin.x();
         if (canvas_.isRaster()) {
             // Picture boxes stamp texts rendered once; a printer gets real text.
-            const TextStamp &stamp = textStamp(text, font_, foreColor_);
+            const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_);
             p.drawImage(origin + stamp.offset, stamp.image);
         } else {
             p.setFont(font_);
             canvas_.usePen(p, foreColor_, 1, LineStyle::Solid);
             const QFontMetricsF metrics(font_, canvas_.device());
-            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), text);
+            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()),
+                       visiblePart(text, font_, room, canvas_.device()));
         }
         canvas_.markChanged();
     }

@@ -10,7 +10,15 @@ namespace platform {
 
 namespace {
 
-constexpr int MaxStamps = 1024;   // a few screens of labels
+// The cache is bounded by the bytes it holds, images and keys: a count of
+// entries says nothing when one text may be megabytes. A few screens of
+// labels take well under a megabyte.
+constexpr qsizetype MaxStampBytes = qsizetype(16) << 20;
+
+qsizetype bytesOf(const QString &key, const TextStamp &stamp)
+{
+    return qsizetype(sizeof(TextStamp)) + key.size() * qsizetype(sizeof(QChar)) + stamp.image.sizeInBytes();
+}
 
 QString keyOf(const QString &text, const QFont &font, const QColor &colour)
 {
@@ -37,17 +45,32 @@ TextStamp render(const QString &text, const QFont &font, const QColor &colour)
     return stamp;
 }
 
+QCache<QString, TextStamp> &stamps()
+{
+    thread_local QCache<QString, TextStamp> cache(MaxStampBytes);
+    return cache;
+}
+
 } // namespace
+
+qsizetype textStampBytes() { return stamps().totalCost(); }
 
 const TextStamp &textStamp(const QString &text, const QFont &font, const QColor &colour)
 {
-    thread_local QCache<QString, TextStamp> stamps(MaxStamps);
+    // A stamp too large for the cache is kept only until the next one.
+    thread_local TextStamp uncached;
     const QString key = keyOf(text, font, colour);
-    if (const TextStamp *stamp = stamps.object(key))
+    if (const TextStamp *stamp = stamps().object(key))
         return *stamp;
     auto *stamp = new TextStamp(render(text, font, colour));
-    stamps.insert(key, stamp);
-    return *stamps.object(key);
+    const qsizetype bytes = bytesOf(key, *stamp);
+    if (bytes > MaxStampBytes) {
+        uncached = std::move(*stamp);
+        delete stamp;
+        return uncached;
+    }
+    stamps().insert(key, stamp, bytes);
+    return *stamp;
 }
 
 } // namespace platform

@@ -17,7 +17,11 @@ struct TextStamp {
 };
 
 // The stamp of `text` in `font` and `colour` for a screen image (96 DPI
-// logical, as picture boxes are). Shared by every surface of the thread.
+// logical, as picture boxes are). Shared by every surface of the thread; the
+// cache holds at most 16 MiB, and the reference is good until the next call.
 const TextStamp &textStamp(const QString &text, const QFont &font, const QColor &colour);
+
+// The bytes the thread's stamps hold.
+qsizetype textStampBytes();
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/Rounding.h"
 
+#include <algorithm>
+
 namespace splitbay6 {
 
 namespace {
@@ -69,12 +71,20 @@ std::optional<double> paneSizePixels(int32_t alignMDI, const ScreenRect &primary
     }
 }
 
+namespace {
+
+// What a drag leaves to the document area: a negative Max would let the bar
+// run past the container's far edge, so it counts as none.
+double documentMargin(float max) { return std::max(double(max), 0.0); }
+
+} // namespace
+
 bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
                   int32_t cross, float min, float max)
 {
     if (cross < 0)
         return false;
-    const double at = c, mn = min, mx = max;
+    const double at = c, mn = min, mx = documentMargin(max);
     double lowest = 0, highest = 0;
     switch (alignMDI) {
     case DockTop:
@@ -102,7 +112,7 @@ bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect 
 ReleaseClamp firstReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary,
                                int32_t c, float min, float max)
 {
-    const double at = c, mn = min, mx = max;
+    const double at = c, mn = min, mx = documentMargin(max);
     switch (alignMDI) {
     case DockTop: return {at <= double(primary.top) + 6 + mn, mn + 6, true};
     case DockBottom: return {at <= double(secondary.top) + 5 + mx, (double(primary.bottom) - secondary.top) - (mx + 5), true};
@@ -115,7 +125,7 @@ ReleaseClamp firstReleaseClamp(int32_t alignMDI, const ScreenRect &primary, cons
 ReleaseClamp secondReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary,
                                 int32_t c, float min, float max)
 {
-    const double at = c, mn = min, mx = max;
+    const double at = c, mn = min, mx = documentMargin(max);
     switch (alignMDI) {
     case DockTop: return {at >= double(secondary.bottom) - 5 - mx, (double(secondary.bottom) - primary.top - 4) - mx, true};
     case DockBottom: return {at >= double(primary.bottom) - (mn + 5), mn + 5, true};

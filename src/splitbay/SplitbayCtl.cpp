@@ -4,6 +4,7 @@
 #include "DockEdge.h"
 #include "EdgeDock.h"
 #include "MDICtl1.h"
+#include "PaneExtent.h"
 #include "PropertyRules.h"
 #include "Screen.h"
 
@@ -12,6 +13,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace splitbay6 {
 
@@ -180,11 +183,12 @@ void SplitbayCtl::onSplitterBegin()
 
 void SplitbayCtl::onSplitterEnd(float newPos)
 {
-    // Resizing runs the layout (and OnResize) and moves the document area.
+    // Resizing runs the layout (and OnResize) and moves the document area;
+    // a release clamp from a huge Min stops at the container.
     if (sizedVertically(alignment_))
-        setHeightTwips(newPos);
+        setHeightTwips(std::min(double(newPos), platform::pixelsToTwipsY(largestPaneExtent(*this, true))));
     else if (isDockEdge(alignment_))
-        setWidthTwips(newPos);
+        setWidthTwips(std::min(double(newPos), platform::pixelsToTwipsX(largestPaneExtent(*this, false))));
     const ScreenRect now = screen_->windowRect(WindowHandle(hWndMDIClient_)).value_or(ScreenRect{});
     if (now != savedMDIClientRect())
         emit OnMDIClientResize();

@@ -5,11 +5,14 @@
 #include "splitbay6/SplitbayCtl.h"
 
 #include "MDICtl1.h"
+#include "PaneExtent.h"
 #include "PaneLayout.h"
 #include "Screen.h"
 
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
+
+#include <algorithm>
 
 namespace splitbay6 {
 
@@ -79,12 +82,16 @@ void SplitbayCtl::configureBar()
 
 void SplitbayCtl::enforceMinimumSize()
 {
-    if (sizedVertically(alignment_)) {
-        const double minimum = platform::pixelsToTwipsY(double(Min_) + BarPixels);
+    // The growth stops at the container: a huge Min would otherwise ask for a
+    // backing store of gigabytes. Min itself keeps the value set.
+    const bool vertical = sizedVertically(alignment_);
+    const double pixels = std::min(double(Min_) + BarPixels, double(largestPaneExtent(*this, vertical)));
+    if (vertical) {
+        const double minimum = platform::pixelsToTwipsY(pixels);
         if (heightTwips() < minimum)
             setHeightTwips(minimum);
     } else {
-        const double minimum = platform::pixelsToTwipsX(double(Min_) + BarPixels);
+        const double minimum = platform::pixelsToTwipsX(pixels);
         if (widthTwips() < minimum)
             setWidthTwips(minimum);
     }

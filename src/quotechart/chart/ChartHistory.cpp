@@ -2,45 +2,19 @@
 // day indices.
 
 #include "chart/ChartPrivate.h"
+#include "history/HistoryFile.h"
 #include "history/HistoryPath.h"
 #include "history/HistoryText.h"
 #include "history/TradingDays.h"
 #include "platform/ErrorCodes.h"
+#include "platform/TextExtent.h"
 
-#include <QFile>
 #include <QLabel>
+#include <QScreen>
 
 namespace quotechart {
 
 namespace {
-
-// The whole file, mapped when possible so any size reads without copying.
-class FileText {
-public:
-    explicit FileText(const QString &path) : file_(path)
-    {
-        if (!file_.open(QIODevice::ReadOnly))
-            return;
-        open_ = true;
-        if (file_.size() > 0) {
-            if (uchar *mapped = file_.map(0, file_.size())) {
-                view_ = QByteArrayView(mapped, file_.size());
-                return;
-            }
-        }
-        copy_ = file_.readAll();
-        view_ = copy_;
-    }
-
-    bool isOpen() const { return open_; }
-    QByteArrayView text() const { return view_; }
-
-private:
-    QFile file_;
-    bool open_ = false;
-    QByteArray copy_;
-    QByteArrayView view_;
-};
 
 QString dateAt(const PriceHistory &h, int16_t day)
 {
@@ -49,25 +23,33 @@ QString dateAt(const PriceHistory &h, int16_t day)
     return h.date_array[day];
 }
 
+// A name of millions of characters would stall the label's first layout for
+// seconds; no label shows more than a screen's width of it.
+QString captionOf(const QString &name, const QLabel &label)
+{
+    const QScreen *screen = label.screen();
+    return platform::visiblePart(name, label.font(), screen ? screen->geometry().width() : 0, &label);
+}
+
 } // namespace
 
 QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
 {
     b_Today_flag = false;
     const std::optional<QString> path = historyFilePath(Ticker);
-    const FileText file(path.value_or(QString()));
+    const std::optional<QByteArray> text = path ? readHistoryFile(*path) : std::nullopt;
     ticker_name = Ticker;
-    if (!path || !file.isOpen()) {
+    if (!text) {
         d->widgets.CaptionLabel->setText(QString());
         d->history->record_count = 0;
         return {};
     }
-    const HistoryHeader header = readHistoryText(file.text(), *d->history);
+    const HistoryHeader header = readHistoryText(*text, *d->history);
     d->dates.reset();
     if (header.longHeader) {
         if (header.companyName)
             d->document.company_name = *header.companyName;
-        d->widgets.CaptionLabel->setText(d->document.company_name);
+        d->widgets.CaptionLabel->setText(captionOf(d->document.company_name, *d->widgets.CaptionLabel));
     } else {
         d->widgets.CaptionLabel->setText(QString());
     }

@@ -2,7 +2,6 @@
 
 #include "platform/DateText.h"
 
-#include <vector>
 
 namespace quotechart {
 
@@ -10,17 +9,18 @@ namespace {
 
 constexpr int Passes = 3;
 
-// Every loaded day's date, or empty when one of them cannot be read.
-std::optional<std::vector<QDate>> loadedDates(const PriceHistory &h, DayDates &cache)
+// A day's date takes part only when a step compares it: a stored date that
+// does not read fails the lookup there and nowhere else.
+enum class Comparison { Less, Equal, Greater, Unreadable };
+
+Comparison compare(const PriceHistory &h, DayDates &cache, int k, const QDate &wanted)
 {
-    std::vector<QDate> dates(std::size_t(h.record_count) + 1);
-    for (int i = 1; i <= h.record_count; ++i) {
-        const std::optional<QDate> date = cache.at(h, i);
-        if (!date)
-            return std::nullopt;
-        dates[i] = *date;
-    }
-    return dates;
+    const std::optional<QDate> date = cache.at(h, k);
+    if (!date)
+        return Comparison::Unreadable;
+    if (*date < wanted)
+        return Comparison::Less;
+    return *date == wanted ? Comparison::Equal : Comparison::Greater;
 }
 
 } // namespace
@@ -30,17 +30,24 @@ int16_t dayOfDate(const PriceHistory &h, DayDates &cache, QStringView text)
     std::optional<QDate> wanted = platform::parseDate(text);
     if (!wanted || h.record_count < 1 || h.record_count > PriceHistory::capacity)
         return 0;
-    const std::optional<std::vector<QDate>> dates = loadedDates(h, cache);
-    if (!dates)
+    const Comparison oldest = compare(h, cache, h.record_count, *wanted);
+    if (oldest == Comparison::Unreadable)
         return 0;
-    if ((*dates)[h.record_count] > *wanted)
+    if (oldest == Comparison::Greater)
         return h.record_count;
-    if ((*dates)[1] < *wanted)
+    const Comparison newest = compare(h, cache, 1, *wanted);
+    if (newest == Comparison::Unreadable)
+        return 0;
+    if (newest == Comparison::Less)
         return 1;
     for (int pass = 0; pass < Passes; ++pass) {
-        for (int i = 1; i <= h.record_count; ++i)
-            if ((*dates)[i] == *wanted)
+        for (int i = 1; i <= h.record_count; ++i) {
+            const Comparison day = compare(h, cache, i, *wanted);
+            if (day == Comparison::Unreadable)
+                return 0;
+            if (day == Comparison::Equal)
                 return int16_t(i);
+        }
         wanted = wanted->addDays(-1);
     }
     return 0;

@@ -2,7 +2,10 @@
 
 #include "platform/Rounding.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 
 namespace quotechart {
 
@@ -18,6 +21,14 @@ constexpr std::array<StepRow, 16> steps{{
     {50, 10}, {25, 5}, {10, 2.5f}, {5, 1}, {2.5f, 0.5f}, {1, 0.2f}, {0.5f, 0.1f}, {0.1f, 0.05f},
 }};
 constexpr float SmallestTick = 0.02f;
+
+std::optional<int16_t> within16Bits(std::optional<float> ticks)
+{
+    if (!ticks || std::isnan(*ticks))
+        return std::nullopt;
+    const double count = std::clamp(platform::roundHalfEven(*ticks), double(INT16_MIN), double(INT16_MAX));
+    return int16_t(count);
+}
 
 } // namespace
 
@@ -41,6 +52,18 @@ std::optional<int16_t> rulerLowTicks(float minPrice, float tick)
     return ratio ? platform::toInt16(*ratio - 0.5f) : std::nullopt;
 }
 
+std::optional<int16_t> rulerHighTicksWithin16Bits(float maxPrice, float tick)
+{
+    const std::optional<float> ratio = platform::divide(maxPrice, tick);
+    return within16Bits(ratio ? std::optional<float>(*ratio + 0.5f) : std::nullopt);
+}
+
+std::optional<int16_t> rulerLowTicksWithin16Bits(float minPrice, float tick)
+{
+    const std::optional<float> ratio = platform::divide(minPrice, tick);
+    return within16Bits(ratio ? std::optional<float>(*ratio - 0.5f) : std::nullopt);
+}
+
 std::optional<float> priceScaleFor(double height, float highTicks, float lowTicks, float tick)
 {
     const std::optional<double> scale = platform::divide(height - 100, double((highTicks - lowTicks) * tick));
@@ -50,9 +73,9 @@ std::optional<float> priceScaleFor(double height, float highTicks, float lowTick
 PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale scale)
 {
     scale.price_tick = priceTickFor(maxPrice - minPrice);
-    if (const auto high = rulerHighTicks(maxPrice, scale.price_tick))
+    if (const auto high = rulerHighTicksWithin16Bits(maxPrice, scale.price_tick))
         scale.ruler_high_ticks = *high;
-    if (const auto low = rulerLowTicks(minPrice, scale.price_tick))
+    if (const auto low = rulerLowTicksWithin16Bits(minPrice, scale.price_tick))
         scale.ruler_low_ticks = *low;
     if (const auto perPrice = priceScaleFor(height, scale.ruler_high_ticks, scale.ruler_low_ticks, scale.price_tick))
         scale.price_scale = *perPrice;

@@ -22,13 +22,20 @@ float priceTickFor(float range);
 std::optional<int16_t> rulerHighTicks(float maxPrice, float tick);
 std::optional<int16_t> rulerLowTicks(float minPrice, float tick);
 
+// The same counts stopped at the ends of the 16-bit range: where a count
+// overflows, the ruler gets the lines nearest its prices that the counts can
+// name, not the previous range's. Empty only for a step of 0.
+std::optional<int16_t> rulerHighTicksWithin16Bits(float maxPrice, float tick);
+std::optional<int16_t> rulerLowTicksWithin16Bits(float minPrice, float tick);
+
 // Twips per price unit that fit the ruler lines into `height`, leaving 50
 // twips above and below; empty when the lines coincide.
 std::optional<float> priceScaleFor(double height, float highTicks, float lowTicks, float tick);
 
 // The ruler's scale for prices minPrice..maxPrice on a ruler of `height`
 // twips: the step, then the lowest and highest lines and the twips per price
-// unit. A value that cannot be computed keeps the one in `previous`.
+// unit. Line counts beyond 16 bits stop at its ends; a value that cannot be
+// computed keeps the one in `previous`.
 PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale previous);
 
 } // namespace quotechart

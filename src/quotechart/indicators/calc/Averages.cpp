@@ -11,6 +11,8 @@ namespace {
 // series(from .. to) summed with each term divided by `divisor` first.
 std::optional<float> sumOfShares(Series series, int32_t from, int32_t to, float divisor)
 {
+    if (from <= to && !hasDay(series.size(), to))
+        return std::nullopt;
     float sum = 0.0f;
     for (int32_t day = from; day <= to; ++day) {
         const auto value = dayValue(series, day);
@@ -27,20 +29,19 @@ std::optional<double> averageBefore(Series series, Day i, Period N)
 {
     const auto newest = dayPlus(i, 1);
     const auto oldest = dayPlus(i, N);
-    if (!newest || !oldest)
+    // A window whose ends have slots has them for every day between.
+    if (!newest || !oldest || (*newest <= *oldest && (*newest < 1 || !hasDay(series.size(), *oldest))))
         return std::nullopt;
     double sum = 0.0;
-    for (int32_t day = *newest; day <= *oldest; ++day) {
-        const auto value = dayValue(series, day);
-        if (!value)
-            return std::nullopt;
-        sum += *value;
-    }
+    for (int32_t day = *newest; day <= *oldest; ++day)
+        sum += series[std::size_t(day)];
     return platform::divide(sum, double(N));
 }
 
 std::optional<float> squaredDeviations(Series input, Series average, int32_t from, int32_t to)
 {
+    if (from <= to && (!hasDay(input.size(), to) || !hasDay(average.size(), to)))
+        return std::nullopt;
     float q = 0.0f;
     for (int32_t day = from; day <= to; ++day) {
         const auto close = dayValue(input, day);

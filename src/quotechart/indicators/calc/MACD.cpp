@@ -2,6 +2,8 @@
 
 #include "indicators/calc/Averages.h"
 
+#include <algorithm>
+
 namespace quotechart::indicators {
 
 namespace {
@@ -22,7 +24,7 @@ float fillMACD(WorkSeries &macd, Series closes, Day first, Day last, Period P1, 
     float M = 0.0f;
     // When last + P3 overflows 16 bits the loop does not run.
     const auto oldest = dayPlus(last, P3);
-    for (int32_t i = first; oldest && i <= *oldest; ++i) {
+    for (int32_t i = first; oldest && i <= std::min<int32_t>(*oldest, macd.capacity()); ++i) {
         const auto value = averagesApart(closes, Day(i), P1, P2);
         if (value && macd.store(i, *value))
             widenScale(M, *value);

@@ -3,6 +3,8 @@
 #include "indicators/calc/Averages.h"
 #include "platform/Rounding.h"
 
+#include <algorithm>
+
 namespace quotechart::indicators {
 
 namespace {
@@ -69,12 +71,13 @@ SymmetricSeries volatilityLine(Series highs, Series lows, Day first, Day last, P
     const auto rangeOldest = daySum(last, {V1, V2, 1});
     const auto averagedOldest = daySum(last, {V2, 1});
     const auto changeOldest = dayPlus(last, 1); // the line needs day last + 1
+    // Days past a work series have no slot to fill.
     if (rangeOldest)
-        fillRanges(ranges, highs, lows, first, *rangeOldest);
+        fillRanges(ranges, highs, lows, first, std::min<int32_t>(*rangeOldest, ranges.capacity()));
     if (averagedOldest)
-        fillAveragedRanges(averaged, ranges, first, *averagedOldest, V1);
+        fillAveragedRanges(averaged, ranges, first, std::min<int32_t>(*averagedOldest, averaged.capacity()), V1);
     if (changeOldest)
-        fillChanges(changes, averaged, first, *changeOldest, V2);
+        fillChanges(changes, averaged, first, std::min<int32_t>(*changeOldest, changes.capacity()), V2);
 
     SymmetricSeries line{plotOf(changes, lineDays(first, last)), 0.0f};
     for (int32_t i = first; i <= int32_t(last) - 1; ++i)

@@ -36,6 +36,11 @@ inline std::optional<int32_t> dayValue(VolumeSeries volumes, int32_t day)
     return volumes[std::size_t(day)];
 }
 
+// Whether day `day` has a slot in `series`: a window that reaches past the
+// last slot fails at its first read there, so a routine may fail it before
+// reading anything, whatever its period.
+inline bool hasDay(std::size_t seriesSize, int32_t day) { return day >= 1 && std::size_t(day) < seriesSize; }
+
 // The day `offset` days older than `day` (newer when negative), in 16 bits:
 // platform::add16, inline because every window forms its bounds with it.
 inline std::optional<Day> dayPlus(int32_t day, int32_t offset)

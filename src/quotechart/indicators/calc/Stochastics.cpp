@@ -4,6 +4,8 @@
 #include "indicators/calc/WindowFunctions.h"
 #include "platform/Rounding.h"
 
+#include <algorithm>
+
 namespace quotechart::indicators {
 
 namespace {
@@ -70,9 +72,10 @@ StochasticLines stochasticLines(const PriceSeries &prices, Day first, Day last, 
     WorkSeries percentKSeries;
     WorkSeries percentDSeries;
     KTerms terms;
-    // When last + D overflows 16 bits the loop does not run.
+    // When last + D overflows 16 bits the loop does not run. A day past the
+    // work series stores nothing and only carries terms to older days.
     if (const auto oldest = dayPlus(last, D)) {
-        for (int32_t i = first; i <= *oldest; ++i) {
+        for (int32_t i = first; i <= std::min<int32_t>(*oldest, percentKSeries.capacity()); ++i) {
             update(terms, prices, Day(i), K);
             if (const auto value = percentK(terms))
                 percentKSeries.store(i, *value);

@@ -40,14 +40,16 @@ std::optional<float> moneyFlowAt(Series closes, Series highs, Series lows, Volum
 }
 
 // Positive and negative flow over days i .. i + N. A comparison that reads
-// past the work series is skipped; when i + N overflows 16 bits the loop does
-// not run and both stay 0.
+// past the work series is skipped, so the loop ends at the last day that has
+// an older neighbour; when i + N overflows 16 bits the loop does not run and
+// both stay 0.
 std::optional<float> moneyFlowIndexAt(const WorkSeries &flows, Day i, Period N)
 {
     float positive = 0.0f;
     float negative = 0.0f;
     const auto oldest = dayPlus(i, N);
-    for (int32_t j = i; oldest && j <= *oldest; ++j) {
+    const int32_t last = oldest ? std::min<int32_t>(*oldest, int32_t(flows.capacity()) - 1) : int32_t(i) - 1;
+    for (int32_t j = i; j <= last; ++j) {
         const auto flow = flows.read(j);
         const auto before = flows.read(j + 1);
         if (!flow || !before)
@@ -84,13 +86,14 @@ PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSe
 {
     WorkSeries flows;
     WorkSeries index;
-    // A loop whose bound overflows 16 bits does not run.
+    // A loop whose bound overflows 16 bits does not run; days past the work
+    // series have nowhere to go.
     const auto flowOldest = daySum(last, {N, 1});
-    for (int32_t i = first; flowOldest && i <= *flowOldest; ++i)
+    for (int32_t i = first; flowOldest && i <= std::min<int32_t>(*flowOldest, flows.capacity()); ++i)
         if (const auto flow = moneyFlowAt(closes, highs, lows, volumes, Day(i)))
             flows.store(i, *flow);
     const auto indexOldest = dayPlus(last, 1);
-    for (int32_t i = first; indexOldest && i <= *indexOldest; ++i)
+    for (int32_t i = first; indexOldest && i <= std::min<int32_t>(*indexOldest, index.capacity()); ++i)
         if (const auto value = moneyFlowIndexAt(flows, Day(i), N))
             index.store(i, *value);
     return plotOf(index, lineDays(first, last));

@@ -15,16 +15,16 @@ std::optional<float> windowExtreme(Series series, Day i, Period N, Better better
     if (!extreme || N <= 1)
         return extreme;
     const auto oldest = dayPlus(i, N - 1);
-    if (!oldest)
+    if (!oldest || !hasDay(series.size(), *oldest))
         return std::nullopt;
+    // Day i read, the oldest day has a slot: so has every day between.
+    float best = *extreme;
     for (int32_t j = i + 1; j <= *oldest; ++j) {
-        const auto value = dayValue(series, j);
-        if (!value)
-            return std::nullopt;
-        if (better(*value, *extreme))
-            extreme = value;
+        const float value = series[std::size_t(j)];
+        if (better(value, best))
+            best = value;
     }
-    return extreme;
+    return best;
 }
 
 using WindowFunction = std::optional<float> (*)(Series, Day, Period);
