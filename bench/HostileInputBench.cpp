@@ -82,8 +82,8 @@ void ExtremePriceRange(benchmark::State &state)
 void TenMillionCharacterTexts(benchmark::State &state)
 {
     const QByteArray huge(10'000'000, 'N');
-    const QByteArray file = QByteArray(40, 'x') + "\nsecond\n" + huge + "(HO)\nfourth\nfifth\n" + huge
-                            + ",11,9,10,700\n2001-01-04,11,9,10,700\n2001-01-03,11,9,10,700\n";
+    const QByteArray file = QByteArray(40, 'x') + "\nsecond\n" + huge + "(HO)\nfourth\nfifth\n" + huge +
+        ",11,9,10,700\n2001-01-04,11,9,10,700\n2001-01-03,11,9,10,700\n";
     auto hostile = hostileChart(file, {}, 1, 3);   // every date labelled with its text
     redrawAll(state, *hostile);
 }
@@ -92,9 +92,13 @@ void LongStoredPeriods(benchmark::State &state)
 {
     // Money flow, RSI and MACD with periods of tens of thousands and thousands.
     auto hostile = hostileChart(benchRows(5000),
-                                {{"Tech1", "10"}, {"MoneyFlowperiods1", "32767"},
-                                 {"Tech2", "2"}, {"RSI_periods2", "2500"},
-                                 {"Tech3", "5"}, {"MACDperiods13", "1500"}, {"MACDperiods23", "2500"},
+                                {{"Tech1", "10"},
+                                 {"MoneyFlowperiods1", "32767"},
+                                 {"Tech2", "2"},
+                                 {"RSI_periods2", "2500"},
+                                 {"Tech3", "5"},
+                                 {"MACDperiods13", "1500"},
+                                 {"MACDperiods23", "2500"},
                                  {"MACDperiods33", "32000"}},
                                 1, int16_t(state.range(0)));
     redrawAll(state, *hostile);
@@ -103,9 +107,14 @@ void LongStoredPeriods(benchmark::State &state)
 void LongStoredPeriodsOthers(benchmark::State &state)
 {
     auto hostile = hostileChart(benchRows(5000),
-                                {{"Tech1", "4"}, {"SS_periodsK1", "2500"}, {"SS_periodsD1", "2500"},
-                                 {"Tech2", "8"}, {"Volatilityperiods12", "2000"}, {"Volatilityperiods22", "2000"},
-                                 {"Tech3", "10"}, {"MoneyFlowperiods3", "2500"}},
+                                {{"Tech1", "4"},
+                                 {"SS_periodsK1", "2500"},
+                                 {"SS_periodsD1", "2500"},
+                                 {"Tech2", "8"},
+                                 {"Volatilityperiods12", "2000"},
+                                 {"Volatilityperiods22", "2000"},
+                                 {"Tech3", "10"},
+                                 {"MoneyFlowperiods3", "2500"}},
                                 1, int16_t(state.range(0)));
     redrawAll(state, *hostile);
 }
@@ -115,4 +124,4 @@ BENCHMARK(TenMillionCharacterTexts)->Unit(benchmark::kMillisecond);
 BENCHMARK(LongStoredPeriods)->Arg(1000)->Arg(3000)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LongStoredPeriodsOthers)->Arg(1000)->Arg(3000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}   // namespace

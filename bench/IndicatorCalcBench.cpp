@@ -2,8 +2,8 @@
 // 5000-day history, for 200, 1000 and 3000 visible days ending at the newest
 // day.
 
-#include "indicators/calc/PaneSettings.h"
 #include "indicators/calc/IndicatorCalculations.h"
+#include "indicators/calc/PaneSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,10 +40,7 @@ struct SyntheticHistory {
 const SyntheticHistory history;
 const quotechart::PaneSettings periods;
 
-Day lastVisible(const benchmark::State &state)
-{
-    return Day(state.range(0));
-}
+Day lastVisible(const benchmark::State &state) { return Day(state.range(0)); }
 
 void BM_Volume(benchmark::State &state)
 {
@@ -60,15 +57,15 @@ void BM_RSI(benchmark::State &state)
 void BM_FastStochastic(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(fastStochasticLines(history.closes, history.highs, history.lows, 1,
-                                                     lastVisible(state), periods.FS_periodsK, periods.FS_periodsD));
+        benchmark::DoNotOptimize(fastStochasticLines(history.closes, history.highs, history.lows, 1, lastVisible(state),
+                                                     periods.FS_periodsK, periods.FS_periodsD));
 }
 
 void BM_SlowStochastic(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(slowStochasticLines(history.closes, history.highs, history.lows, 1,
-                                                     lastVisible(state), periods.SS_periodsK, periods.SS_periodsD));
+        benchmark::DoNotOptimize(slowStochasticLines(history.closes, history.highs, history.lows, 1, lastVisible(state),
+                                                     periods.SS_periodsK, periods.SS_periodsD));
 }
 
 void BM_MACD(benchmark::State &state)
@@ -81,8 +78,8 @@ void BM_MACD(benchmark::State &state)
 void BM_ExpMADifference(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(expMADifferenceBars(history.closes, 1, lastVisible(state), periods.ExpMAperiods1,
-                                                     periods.ExpMAperiods2));
+        benchmark::DoNotOptimize(
+            expMADifferenceBars(history.closes, 1, lastVisible(state), periods.ExpMAperiods1, periods.ExpMAperiods2));
 }
 
 void BM_Momentum(benchmark::State &state)
@@ -133,7 +130,7 @@ void visibleDays(benchmark::internal::Benchmark *benchmark)
     benchmark->Arg(200)->Arg(1000)->Arg(3000)->Unit(benchmark::kMicrosecond);
 }
 
-} // namespace
+}   // namespace
 
 BENCHMARK(BM_Volume)->Apply(visibleDays);
 BENCHMARK(BM_RSI)->Apply(visibleDays);

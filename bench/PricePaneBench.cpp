@@ -23,4 +23,4 @@ void PricePaneRedraw(benchmark::State &state)
 
 BENCHMARK(PricePaneRedraw)->Arg(200)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}   // namespace

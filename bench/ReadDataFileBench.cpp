@@ -25,4 +25,4 @@ void ReadDataFile5000Days(benchmark::State &state)
 
 BENCHMARK(ReadDataFile5000Days)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}   // namespace

@@ -182,7 +182,13 @@ void QCustomPlotRedraw(benchmark::State &state)
     }
 }
 
-BENCHMARK(ChartRedraw)->Arg(200)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(ChartRedraw)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
 BENCHMARK(QCustomPlotRedraw)
     ->Arg(200)
     ->Arg(1000)
@@ -204,7 +210,7 @@ public:
     std::map<std::string, double> medians;
 };
 
-} // namespace
+}   // namespace
 
 int main(int argc, char **argv)
 {

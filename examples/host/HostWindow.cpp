@@ -21,7 +21,7 @@ const QStringList SampleTickers = {QStringLiteral("MSFT"), QStringLiteral("GOOG"
 constexpr int WatchPaneWidth = 220;
 constexpr int TitleHeight = 16;   // the close box sits at the right end of this strip
 
-} // namespace
+}   // namespace
 
 HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -77,8 +77,7 @@ void HostWindow::createWatchPane()
     watchList_ = new QListWidget(watchPane_);
     watchList_->addItems(SampleTickers);
     watchList_->setCurrentRow(0);
-    connect(watchList_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { openChart(item->text()); });
+    connect(watchList_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { openChart(item->text()); });
 
     // The pane says where its free area is after every layout.
     connect(watchPane_, &splitbay6::SplitbayCtl::OnResize, this, &HostWindow::placeWatchPaneContent);

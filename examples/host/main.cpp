@@ -20,7 +20,7 @@ bool writeSnapshot(QWidget &window, const QString &path)
     return saved;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char **argv)
 {

@@ -24,7 +24,7 @@ QVector<qreal> dashPattern(LineStyle style)
     return dash.on == 0 ? QVector<qreal>{} : QVector<qreal>{qreal(dash.on), qreal(dash.off)};
 }
 
-} // namespace
+}   // namespace
 
 Canvas::Canvas(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY)
     : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
@@ -150,4 +150,4 @@ void Canvas::usePen(QPainter &p, const QColor &color, int width, LineStyle style
     penInUse_ = key;
 }
 
-} // namespace platform
+}   // namespace platform

@@ -71,13 +71,13 @@ private:
     void useWindow(QPainter &painter, const QRect &window);
 
     QPaintDevice *device_;
-    QRect deviceRect_;                      // asked once: a paint device answers through a virtual call
-    QImage *raster_ = nullptr;              // the device, when thin lines can be written into its pixels
-    std::optional<RasterTarget> target_;    // its pixels, for the current batch
+    QRect deviceRect_;                     // asked once: a paint device answers through a virtual call
+    QImage *raster_ = nullptr;             // the device, when thin lines can be written into its pixels
+    std::optional<RasterTarget> target_;   // its pixels, for the current batch
     ColumnRuns runs_;
     RasterTarget runsTarget_;
     std::unique_ptr<QPainter> painter_;
-    std::optional<QRect> painterWindow_;    // the window the painter is set up for
+    std::optional<QRect> painterWindow_;   // the window the painter is set up for
     double twipsPerPixelX_;
     double twipsPerPixelY_;
     double pixelsPerTwipX_;   // the inverses, as a redraw converts a great many positions
@@ -97,4 +97,4 @@ private:
 // The dash pattern of a line style, in pixels, for both drawing paths.
 DashPattern rasterDash(LineStyle style);
 
-} // namespace platform
+}   // namespace platform

@@ -55,4 +55,4 @@ void ColumnRuns::writeAll(const RasterTarget &target)
     touched_.clear();
 }
 
-} // namespace platform
+}   // namespace platform

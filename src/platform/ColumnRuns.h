@@ -29,9 +29,9 @@ private:
     void write(const RasterTarget &target, int x);
 
     QRgb colour_ = 0;
-    std::vector<int> top_;      // per column; top_ > bottom_ means none pending
+    std::vector<int> top_;   // per column; top_ > bottom_ means none pending
     std::vector<int> bottom_;
-    std::vector<int> touched_;  // columns with a pending run
+    std::vector<int> touched_;   // columns with a pending run
 };
 
-} // namespace platform
+}   // namespace platform

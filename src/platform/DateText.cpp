@@ -9,12 +9,12 @@
 namespace platform {
 namespace {
 
-constexpr std::array<const char *, 12> monthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char *, 12> monthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 
-constexpr std::array<const char *, 7> weekdayNames = {
-    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+constexpr std::array<const char *, 7> weekdayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                      "Friday", "Saturday", "Sunday"};
 
 // Years of four digits below this are refused, as the old date type did.
 constexpr int firstYear = 100;
@@ -32,10 +32,10 @@ bool isLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u
 // them: blanks, one of - / , or that mark between blanks.
 struct DateFields {
     std::array<QStringView, 3> fields;
-    std::array<char16_t, 2> separators{}; // the mark, or ' ' for blanks alone
+    std::array<char16_t, 2> separators{};   // the mark, or ' ' for blanks alone
 };
 
-constexpr qsizetype longestField = 9; // "September"
+constexpr qsizetype longestField = 9;   // "September"
 
 std::optional<DateFields> splitDate(QStringView text)
 {
@@ -134,7 +134,7 @@ std::optional<QDate> dateOf(int year, int month, int day)
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<QDate> parseDate(QStringView text)
 {
@@ -147,14 +147,13 @@ std::optional<QDate> parseDate(QStringView text)
 
     // 2-Jan-01, 02-Jan-2001, 2 Jan 2001
     if (isNumber(first) && !isNumber(second))
-        return sameMarks && (mark == u'-' || mark == u' ')
-                   ? dateOf(yearOf(third), monthNameOf(second), dayOf(first))
-                   : std::nullopt;
+        return sameMarks && (mark == u'-' || mark == u' ') ? dateOf(yearOf(third), monthNameOf(second), dayOf(first))
+                                                           : std::nullopt;
     // Jan 2, 2001 and Jan 2 2001
     if (!isNumber(first))
         return mark == u' ' && (split->separators[1] == u',' || split->separators[1] == u' ')
-                   ? dateOf(yearOf(third), monthNameOf(first), dayOf(second))
-                   : std::nullopt;
+            ? dateOf(yearOf(third), monthNameOf(first), dayOf(second))
+            : std::nullopt;
     if (!sameMarks || (mark != u'-' && mark != u'/'))
         return std::nullopt;
     // 2001-01-02, else month first: 1/2/2001
@@ -216,7 +215,7 @@ qsizetype appendToken(QString &text, const QDate &date, QChar letter, qsizetype 
     return 1;
 }
 
-} // namespace
+}   // namespace
 
 QString formatDate(const QDate &date, QStringView pattern)
 {
@@ -239,4 +238,4 @@ QString formatDate(const QDate &date, QStringView pattern)
     return text;
 }
 
-} // namespace platform
+}   // namespace platform

@@ -28,4 +28,4 @@ std::optional<QDate> parseDate(QStringView text);
 // "mmm,yy" -> "Jan,03", "d" -> "5". An invalid date gives an empty text.
 QString formatDate(const QDate &date, QStringView pattern);
 
-} // namespace platform
+}   // namespace platform

@@ -20,4 +20,4 @@ QString errorText(int number)
     }
 }
 
-} // namespace platform
+}   // namespace platform

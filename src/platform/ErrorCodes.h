@@ -23,4 +23,4 @@ enum ErrorCode : int {
 // The framework's standard text for an error number ("Setting not permitted").
 QString errorText(int number);
 
-} // namespace platform
+}   // namespace platform

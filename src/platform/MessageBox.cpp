@@ -11,4 +11,4 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, QMe
     return QMessageBox::StandardButton(box.exec());
 }
 
-} // namespace platform
+}   // namespace platform

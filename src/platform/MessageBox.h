@@ -12,4 +12,4 @@ QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, QMe
                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                        const QString &title = {});
 
-} // namespace platform
+}   // namespace platform

@@ -144,21 +144,20 @@ QString nonFiniteText(double value)
     return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
 }
 
-template <typename Real>
-QString generalText(Real value, int precision)
+template <typename Real> QString generalText(Real value, int precision)
 {
     if (!std::isfinite(value))
         return nonFiniteText(double(value));
     if (value == 0)
-        return QStringLiteral("0"); // also for -0
+        return QStringLiteral("0");   // also for -0
     std::array<char, 48> text;
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
-                                       std::chars_format::general, precision);
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, precision);
     std::replace(text.data(), written.ptr, 'e', 'E');
     return QString::fromLatin1(text.data(), written.ptr - text.data());
 }
 
-} // namespace
+}   // namespace
 
 QString formatNumber(double value, QStringView pattern)
 {
@@ -174,9 +173,9 @@ QString formatNumber(double value, QStringView pattern)
     const qsizetype integerDigits = qsizetype(std::max<int64_t>(decimal.point, 0));
 
     QString text;
-    text.reserve(digits.prefix.size() + digits.suffix.size() + 2
-                 + std::max(integerDigits, digits.integerDigits) + places);
-    if (value < 0 && decimal.count > 0) // a value rounded to zero has no sign
+    text.reserve(digits.prefix.size() + digits.suffix.size() + 2 + std::max(integerDigits, digits.integerDigits) +
+                 places);
+    if (value < 0 && decimal.count > 0)   // a value rounded to zero has no sign
         text += u'-';
     text += digits.prefix;
     for (qsizetype i = integerDigits; i < digits.integerDigits; ++i)
@@ -192,14 +191,8 @@ QString formatNumber(double value, QStringView pattern)
     return text;
 }
 
-QString formatGeneral(double value)
-{
-    return generalText(value, 15);
-}
+QString formatGeneral(double value) { return generalText(value, 15); }
 
-QString formatGeneral(float value)
-{
-    return generalText(value, 7);
-}
+QString formatGeneral(float value) { return generalText(value, 7); }
 
-} // namespace platform
+}   // namespace platform

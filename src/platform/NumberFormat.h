@@ -33,4 +33,4 @@ QString formatNumber(double value, QStringView pattern);
 QString formatGeneral(double value);
 QString formatGeneral(float value);
 
-} // namespace platform
+}   // namespace platform

@@ -156,7 +156,7 @@ NumberScan scanNumber(QStringView text, qsizetype at)
     return {at, true, digits.toDouble(negative, exponent)};
 }
 
-} // namespace
+}   // namespace
 
 std::optional<double> leadingNumber(QStringView text)
 {
@@ -172,4 +172,4 @@ std::optional<double> strictNumber(QStringView text)
     return scan.value;
 }
 
-} // namespace platform
+}   // namespace platform

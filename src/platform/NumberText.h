@@ -24,4 +24,4 @@ std::optional<double> leadingNumber(QStringView text);
 // "+5" -> 5, "1e3" -> 1000; "12.5abc", "", "abc", ".", "1e" -> empty.
 std::optional<double> strictNumber(QStringView text);
 
-} // namespace platform
+}   // namespace platform

@@ -3,8 +3,8 @@
 #include "platform/Twips.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 namespace platform {
 
@@ -33,8 +33,7 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 }
 
 PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent), image_(1, 1, QImage::Format_RGB32),
-      surface_(&image_, twipsPerPixelX(), twipsPerPixelY())
+    : QWidget(parent), image_(1, 1, QImage::Format_RGB32), surface_(&image_, twipsPerPixelX(), twipsPerPixelY())
 {
     image_.fill(surface_.backColor());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -107,4 +106,4 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
                  toTwipsY(event->position().y()));
 }
 
-} // namespace platform
+}   // namespace platform

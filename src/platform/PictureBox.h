@@ -61,4 +61,4 @@ private:
     Surface surface_;
 };
 
-} // namespace platform
+}   // namespace platform

@@ -12,7 +12,7 @@ namespace {
 std::optional<int32_t> pixelsX(double twips) { return toInt32(twipsToPixelsX(twips)); }
 std::optional<int32_t> pixelsY(double twips) { return toInt32(twipsToPixelsY(twips)); }
 
-} // namespace
+}   // namespace
 
 bool placeChild(QWidget &child, double left, double top, double width, double height)
 {
@@ -34,4 +34,4 @@ bool setChildTop(QWidget &child, double top)
     return true;
 }
 
-} // namespace platform
+}   // namespace platform

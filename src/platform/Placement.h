@@ -12,4 +12,4 @@ bool placeChild(QWidget &child, double left, double top, double width, double he
 // The same for one coordinate at a time (the rest of the geometry stays).
 bool setChildTop(QWidget &child, double top);
 
-} // namespace platform
+}   // namespace platform

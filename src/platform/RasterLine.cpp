@@ -42,8 +42,8 @@ void axisRun(const RasterTarget &target, QPoint from, QPoint to, QRgb colour, bo
     if (first > lastPixel)
         return;
     const qsizetype step = vertical ? target.stride : 1;
-    uint32_t *pixel = target.pixels + (vertical ? qsizetype(first) * target.stride + fixed
-                                                : qsizetype(fixed) * target.stride + first);
+    uint32_t *pixel = target.pixels +
+        (vertical ? qsizetype(first) * target.stride + fixed : qsizetype(fixed) * target.stride + first);
     const uint32_t value = colour | 0xFF000000u;
     const int period = dash.on + dash.off;
     if (period == 0 && !invert) {
@@ -63,8 +63,7 @@ class PixelWriter {
 public:
     PixelWriter(const RasterTarget &target, QRgb colour, bool invert)
         : target_(target), colour_(colour | 0xFF000000u), invert_(invert)
-    {
-    }
+    {}
 
     void put(int x, int y)
     {
@@ -80,7 +79,7 @@ private:
     bool invert_;
 };
 
-} // namespace
+}   // namespace
 
 RasterTarget rasterTarget(QImage &image)
 {
@@ -117,4 +116,4 @@ void rasterLine(const RasterTarget &target, QPoint from, QPoint to, QRgb colour,
     });
 }
 
-} // namespace platform
+}   // namespace platform

@@ -35,4 +35,4 @@ RasterTarget rasterTarget(QImage &image);
 void rasterLine(const RasterTarget &target, QPoint from, QPoint to, QRgb colour, bool invert, DashPattern dash,
                 LineEnd end);
 
-} // namespace platform
+}   // namespace platform

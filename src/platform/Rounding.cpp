@@ -4,8 +4,7 @@ namespace platform {
 
 namespace {
 
-template <typename Int>
-std::optional<Int> toChecked(double value)
+template <typename Int> std::optional<Int> toChecked(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -15,9 +14,9 @@ std::optional<Int> toChecked(double value)
     return static_cast<Int>(rounded);
 }
 
-} // namespace
+}   // namespace
 
 std::optional<int16_t> toInt16(double value) { return toChecked<int16_t>(value); }
 std::optional<int32_t> toInt32(double value) { return toChecked<int32_t>(value); }
 
-} // namespace platform
+}   // namespace platform

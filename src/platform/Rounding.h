@@ -43,8 +43,7 @@ inline std::optional<int16_t> sub16(int32_t a, int32_t b) { return fit16(int64_t
 inline std::optional<int16_t> mul16(int32_t a, int32_t b) { return fit16(int64_t(a) * b); }
 
 // A division whose divisor is zero, or whose result is not finite, fails.
-template <typename Real>
-std::optional<Real> divide(Real numerator, Real denominator)
+template <typename Real> std::optional<Real> divide(Real numerator, Real denominator)
 {
     if (denominator == Real(0))
         return std::nullopt;
@@ -63,4 +62,4 @@ inline std::optional<float> toSingle(double value)
     return static_cast<float>(value);
 }
 
-} // namespace platform
+}   // namespace platform

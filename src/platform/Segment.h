@@ -43,8 +43,7 @@ inline bool clipSegment(double &x1, double &y1, double &x2, double &y2, double m
 
 // Visits the pixels of the segment from `from` to `to` (Bresenham), both
 // ends included, in order; visit(x, y) returns false to stop early.
-template <typename Visit>
-void walkSegment(QPoint from, QPoint to, Visit visit)
+template <typename Visit> void walkSegment(QPoint from, QPoint to, Visit visit)
 {
     int x = from.x(), y = from.y();
     const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
@@ -65,4 +64,4 @@ void walkSegment(QPoint from, QPoint to, Visit visit)
     }
 }
 
-} // namespace platform
+}   // namespace platform

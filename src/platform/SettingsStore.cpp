@@ -13,7 +13,7 @@ QString qualified(const QString &key) { return QStringLiteral("Settings/") + key
 
 QSettings store() { return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tradevane5")); }
 
-} // namespace
+}   // namespace
 
 QString read(const QString &key, const QString &defaultValue)
 {
@@ -37,4 +37,4 @@ int16_t readInteger(const QString &key, int16_t defaultValue)
     return value.value_or(defaultValue);
 }
 
-} // namespace platform::SettingsStore
+}   // namespace platform::SettingsStore

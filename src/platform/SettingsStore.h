@@ -20,6 +20,6 @@ void write(const QString &key, const QString &value);
 int32_t readLong(const QString &key, int32_t defaultValue);
 int16_t readInteger(const QString &key, int16_t defaultValue);
 
-} // namespace SettingsStore
+}   // namespace SettingsStore
 
-} // namespace platform
+}   // namespace platform

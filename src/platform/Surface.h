@@ -15,7 +15,7 @@ namespace detail {
 struct CanvasHolder {
     Canvas canvas;
 };
-} // namespace detail
+}   // namespace detail
 
 class Surface : private detail::CanvasHolder, public SurfaceRegion {
 public:
@@ -31,4 +31,4 @@ public:
     void setDevice(QPaintDevice *device) { canvas.setDevice(device); }
 };
 
-} // namespace platform
+}   // namespace platform

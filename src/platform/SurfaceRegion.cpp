@@ -55,7 +55,7 @@ int pixelEdge(double twips, double twipsPerPixel)
     return std::isfinite(pixel) ? int(std::clamp(pixel, -FarAway, FarAway)) : 0;
 }
 
-} // namespace
+}   // namespace
 
 QFont defaultSurfaceFont()
 {
@@ -102,8 +102,8 @@ void SurfaceRegion::setFontSize(double points)
 
 void SurfaceRegion::applyMode(QPainter &p)
 {
-    canvas_.setComposition(p, drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination
-                                                            : QPainter::CompositionMode_SourceOver);
+    canvas_.setComposition(
+        p, drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination : QPainter::CompositionMode_SourceOver);
 }
 
 void SurfaceRegion::clear()
@@ -128,8 +128,8 @@ void SurfaceRegion::line(double x1, double y1, double x2, double y2, const QColo
     const double sx = canvas_.pixelsPerTwipX(), sy = canvas_.pixelsPerTwipY();
     double px1 = x1 * sx, py1 = y1 * sy;
     double px2 = x2 * sx, py2 = y2 * sy;
-    const bool near = std::fabs(px1) < FarAway && std::fabs(py1) < FarAway && std::fabs(px2) < FarAway &&
-                      std::fabs(py2) < FarAway;
+    const bool near =
+        std::fabs(px1) < FarAway && std::fabs(py1) < FarAway && std::fabs(px2) < FarAway && std::fabs(py2) < FarAway;
     if (!near) {
         if (!std::isfinite(px1) || !std::isfinite(py1) || !std::isfinite(px2) || !std::isfinite(py2))
             return;
@@ -335,4 +335,4 @@ void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &col
     canvas_.markChanged();
 }
 
-} // namespace platform
+}   // namespace platform

@@ -136,10 +136,8 @@ private:
 // end point unpainted. The region's draw mode applies.
 class PixelPen {
 public:
-    PixelPen(SurfaceRegion &region, const QColor &color, int width = 1)
-        : region_(region), color_(color), width_(width)
-    {
-    }
+    PixelPen(SurfaceRegion &region, const QColor &color, int width = 1) : region_(region), color_(color), width_(width)
+    {}
 
     void moveTo(int x, int y) { position_ = QPoint(x, y); }
     void lineTo(int x, int y)
@@ -158,4 +156,4 @@ private:
 // The font every surface starts with.
 QFont defaultSurfaceFont();
 
-} // namespace platform
+}   // namespace platform

@@ -21,7 +21,7 @@ qsizetype cutAt(const QString &text, qsizetype n)
     return std::min(n, text.size());
 }
 
-} // namespace
+}   // namespace
 
 QString visiblePart(const QString &text, const QFont &font, int pixels, const QPaintDevice *device)
 {
@@ -45,4 +45,4 @@ QString visiblePart(const QString &text, const QFont &font, int pixels, const QP
     }
 }
 
-} // namespace platform
+}   // namespace platform

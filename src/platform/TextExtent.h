@@ -18,4 +18,4 @@ namespace platform {
 // make it unbounded: it keeps at most sixteen characters a pixel.
 QString visiblePart(const QString &text, const QFont &font, int pixels, const QPaintDevice *device = nullptr);
 
-} // namespace platform
+}   // namespace platform

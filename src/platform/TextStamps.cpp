@@ -51,7 +51,7 @@ QCache<QString, TextStamp> &stamps()
     return cache;
 }
 
-} // namespace
+}   // namespace
 
 qsizetype textStampBytes() { return stamps().totalCost(); }
 
@@ -73,4 +73,4 @@ const TextStamp &textStamp(const QString &text, const QFont &font, const QColor 
     return *stamp;
 }
 
-} // namespace platform
+}   // namespace platform

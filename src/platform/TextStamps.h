@@ -12,8 +12,8 @@
 namespace platform {
 
 struct TextStamp {
-    QImage image;      // premultiplied: the text over transparency
-    QPoint offset;     // from the text's top-left corner to the image's
+    QImage image;    // premultiplied: the text over transparency
+    QPoint offset;   // from the text's top-left corner to the image's
 };
 
 // The stamp of `text` in `font` and `colour` for a screen image (96 DPI
@@ -24,4 +24,4 @@ const TextStamp &textStamp(const QString &text, const QFont &font, const QColor 
 // The bytes the thread's stamps hold.
 qsizetype textStampBytes();
 
-} // namespace platform
+}   // namespace platform

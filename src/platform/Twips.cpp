@@ -14,9 +14,9 @@ double factor(bool horizontal)
     return dpi > 0 ? TwipsPerInch / dpi : 15.0;
 }
 
-} // namespace
+}   // namespace
 
 double twipsPerPixelX() { return factor(true); }
 double twipsPerPixelY() { return factor(false); }
 
-} // namespace platform
+}   // namespace platform

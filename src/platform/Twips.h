@@ -15,4 +15,4 @@ inline double twipsToPixelsY(double twips) { return twips / twipsPerPixelY(); }
 inline double pixelsToTwipsX(double pixels) { return pixels * twipsPerPixelX(); }
 inline double pixelsToTwipsY(double pixels) { return pixels * twipsPerPixelY(); }
 
-} // namespace platform
+}   // namespace platform

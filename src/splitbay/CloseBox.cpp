@@ -29,7 +29,7 @@ void drawBorder(QPainter &painter, const EdgeRect &r, const QColor &topLeft, con
     painter.drawLine(r.right - 1, r.top, r.right - 1, r.bottom - 1);
 }
 
-} // namespace
+}   // namespace
 
 std::optional<EdgeRect> closeBoxRect(double W, double twipsPerPixelX)
 {
@@ -45,13 +45,10 @@ std::optional<EdgeRect> closeBoxRect(double W, double twipsPerPixelX)
 
 bool inCloseBoxHotZone(double W, double X, double Y) { return W - 250 < X && X < W && 0 < Y && Y < 165; }
 
-bool inCloseBoxClickZone(double W, double X, double Y)
-{
-    return 45 <= Y && Y <= 165 && W - 250 < X && X < W - 115;
-}
+bool inCloseBoxClickZone(double W, double X, double Y) { return 45 <= Y && Y <= 165 && W - 250 < X && X < W - 115; }
 
-void drawCloseBox(QPainter &painter, double W, double twipsPerPixelX, double twipsPerPixelY,
-                  const QPalette &palette, EdgeStyle style)
+void drawCloseBox(QPainter &painter, double W, double twipsPerPixelX, double twipsPerPixelY, const QPalette &palette,
+                  EdgeStyle style)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -89,4 +86,4 @@ void drawEdge(QPainter &painter, const EdgeRect &rect, EdgeStyle style, const QP
     painter.restore();
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

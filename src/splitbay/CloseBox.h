@@ -34,9 +34,9 @@ bool inCloseBoxHotZone(double W, double X, double Y);
 bool inCloseBoxClickZone(double W, double X, double Y);
 
 // Draws the X in `foreground` and the frame around CloseBoxRect.
-void drawCloseBox(QPainter &painter, double W, double twipsPerPixelX, double twipsPerPixelY,
-                  const QPalette &palette, EdgeStyle style);
+void drawCloseBox(QPainter &painter, double W, double twipsPerPixelX, double twipsPerPixelY, const QPalette &palette,
+                  EdgeStyle style);
 // A two-pixel 3-D frame on all four sides of `rect`.
 void drawEdge(QPainter &painter, const EdgeRect &rect, EdgeStyle style, const QPalette &palette);
 
-} // namespace splitbay6
+}   // namespace splitbay6

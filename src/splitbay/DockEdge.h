@@ -14,4 +14,4 @@ constexpr bool isDockEdge(int32_t value) { return value >= DockTop && value <= D
 // Top and bottom panes are sized (and their bars dragged) vertically.
 constexpr bool sizedVertically(int32_t edge) { return edge == DockTop || edge == DockBottom; }
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -15,7 +15,7 @@ std::optional<int32_t> narrow(int64_t value)
     return int32_t(value);
 }
 
-} // namespace
+}   // namespace
 
 int32_t dragCoordinate(int32_t alignMDI, const QPoint &cursor)
 {
@@ -77,10 +77,10 @@ namespace {
 // run past the container's far edge, so it counts as none.
 double documentMargin(float max) { return std::max(double(max), 0.0); }
 
-} // namespace
+}   // namespace
 
-bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
-                  int32_t cross, float min, float max)
+bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c, int32_t cross,
+                  float min, float max)
 {
     if (cross < 0)
         return false;
@@ -103,34 +103,37 @@ bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect 
         lowest = double(secondary.left) + 4 + mx;
         highest = double(primary.right) - 4 - mn;
         break;
-    default:
-        return false;
+    default: return false;
     }
     return at >= lowest && at <= highest;   // NaN limits accept nothing
 }
 
-ReleaseClamp firstReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary,
-                               int32_t c, float min, float max)
+ReleaseClamp firstReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
+                               float min, float max)
 {
     const double at = c, mn = min, mx = documentMargin(max);
     switch (alignMDI) {
     case DockTop: return {at <= double(primary.top) + 6 + mn, mn + 6, true};
-    case DockBottom: return {at <= double(secondary.top) + 5 + mx, (double(primary.bottom) - secondary.top) - (mx + 5), true};
+    case DockBottom:
+        return {at <= double(secondary.top) + 5 + mx, (double(primary.bottom) - secondary.top) - (mx + 5), true};
     case DockLeft: return {at <= double(primary.left) + 4 + mn, mn + 4, false};
-    case DockRight: return {at <= double(secondary.left) + 4 + mx, (double(primary.right) - secondary.left) - (mx + 4), false};
+    case DockRight:
+        return {at <= double(secondary.left) + 4 + mx, (double(primary.right) - secondary.left) - (mx + 4), false};
     default: return {};
     }
 }
 
-ReleaseClamp secondReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary,
-                                int32_t c, float min, float max)
+ReleaseClamp secondReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
+                                float min, float max)
 {
     const double at = c, mn = min, mx = documentMargin(max);
     switch (alignMDI) {
-    case DockTop: return {at >= double(secondary.bottom) - 5 - mx, (double(secondary.bottom) - primary.top - 4) - mx, true};
+    case DockTop:
+        return {at >= double(secondary.bottom) - 5 - mx, (double(secondary.bottom) - primary.top - 4) - mx, true};
     case DockBottom: return {at >= double(primary.bottom) - (mn + 5), mn + 5, true};
     // Converted vertically, unlike the first clamp; the same where both factors agree.
-    case DockLeft: return {at >= double(secondary.right) - 4 - mx, (double(secondary.right) - primary.left - 4) - mx, true};
+    case DockLeft:
+        return {at >= double(secondary.right) - 4 - mx, (double(secondary.right) - primary.left - 4) - mx, true};
     case DockRight: return {at >= double(primary.right) - (mn + 5), mn + 6, false};
     default: return {};
     }
@@ -141,4 +144,4 @@ std::optional<int32_t> pixelsToTwips(double pixels, double twipsPerPixel)
     return platform::toInt32(pixels * twipsPerPixel);
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

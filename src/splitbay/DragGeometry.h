@@ -37,8 +37,8 @@ std::optional<double> paneSizePixels(int32_t alignMDI, const ScreenRect &primary
 
 // Whether a move to coordinate `c` (and `cross` on the other axis) is
 // accepted: within the limits, both ends included, and `cross` not negative.
-bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
-                  int32_t cross, float min, float max);
+bool moveAccepted(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c, int32_t cross,
+                  float min, float max);
 
 // One release clamp: whether it applies at `c`, the size it sets in pixels,
 // and whether that size is converted with the vertical twips factor.
@@ -48,12 +48,12 @@ struct ReleaseClamp {
     bool vertical = false;
 };
 // The first and second clamp, in the order they are applied.
-ReleaseClamp firstReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary,
-                               int32_t c, float min, float max);
-ReleaseClamp secondReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary,
-                                int32_t c, float min, float max);
+ReleaseClamp firstReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
+                               float min, float max);
+ReleaseClamp secondReleaseClamp(int32_t alignMDI, const ScreenRect &primary, const ScreenRect &secondary, int32_t c,
+                                float min, float max);
 
 // Pixels to twips with `twipsPerPixel`, rounded half to even; fails outside 32 bits.
 std::optional<int32_t> pixelsToTwips(double pixels, double twipsPerPixel);
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -16,7 +16,7 @@ namespace {
 
 const QString DockName = QStringLiteral("splitbay6.EdgeDock");
 
-} // namespace
+}   // namespace
 
 DockPlan planDock(const QRect &area, const std::vector<DockRequest> &requests)
 {
@@ -43,9 +43,7 @@ DockPlan planDock(const QRect &area, const std::vector<DockRequest> &requests)
             plan.panes.emplace_back(right - width, top, width, down);
             right -= width;
             break;
-        default:
-            plan.panes.emplace_back();
-            break;
+        default: plan.panes.emplace_back(); break;
         }
     }
     plan.rest = QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
@@ -187,4 +185,4 @@ bool EdgeDock::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

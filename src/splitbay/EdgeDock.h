@@ -63,4 +63,4 @@ private:
     bool paneResized_ = false;   // while placing: a pane took another size
 };
 
-} // namespace splitbay6
+}   // namespace splitbay6

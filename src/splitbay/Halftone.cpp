@@ -6,7 +6,7 @@ namespace {
 
 int wrap8(int value) { return ((value % 8) + 8) % 8; }
 
-} // namespace
+}   // namespace
 
 bool halftoneInverts(int dx, int dy)
 {
@@ -39,4 +39,4 @@ QImage halftoneTile(const QColor &plain, const QColor &inverted)
     return tile;
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

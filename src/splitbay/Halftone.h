@@ -25,4 +25,4 @@ void invertHalftone(QImage &image, const QRect &area);
 // One 8 x 8 tile of the pattern: `inverted` where a bit is set, `plain` elsewhere.
 QImage halftoneTile(const QColor &plain, const QColor &inverted);
 
-} // namespace splitbay6
+}   // namespace splitbay6

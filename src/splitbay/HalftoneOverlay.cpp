@@ -10,11 +10,10 @@ namespace {
 
 // A tool tip window is unmanaged on X11 and stays above the application's
 // windows; the rest keeps it out of the way of input and focus.
-constexpr Qt::WindowFlags OverlayFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                                         | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus
-                                         | Qt::NoDropShadowWindowHint;
+constexpr Qt::WindowFlags OverlayFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+    Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint;
 
-} // namespace
+}   // namespace
 
 HalftoneOverlay::HalftoneOverlay(const QRect &area) : QWidget(nullptr, OverlayFlags)
 {
@@ -35,4 +34,4 @@ void HalftoneOverlay::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), QBrush(halftoneTile(face, inverted)));
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -22,13 +22,13 @@ const QString MinName = QStringLiteral("Min");
 const QString MaxName = QStringLiteral("Max");
 constexpr float DefaultLimit = 10;
 
-} // namespace
+}   // namespace
 
 MDICtl1::MDICtl1(std::shared_ptr<Screen> screen, QWidget *parent)
     : QWidget(parent), screen_(screen ? std::move(screen) : defaultScreen())
 {
     setObjectName(QStringLiteral("MDICtl"));
-    setMouseTracking(true);   // MouseMove is raised with no button held too
+    setMouseTracking(true);        // MouseMove is raised with no button held too
     tmrCapture_.setParent(this);   // a member: it leaves its parent before the parent goes
     tmrCapture_.setObjectName(QStringLiteral("tmrCapture"));
     tmrCapture_.setInterval(1);
@@ -189,4 +189,4 @@ void MDICtl1::captureTick()
     emit OnLostCapture(screen_->captureOwner());
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -105,4 +105,4 @@ private:
     QTimer tmrCapture_;
 };
 
-} // namespace splitbay6
+}   // namespace splitbay6

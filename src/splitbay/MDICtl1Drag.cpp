@@ -144,4 +144,4 @@ bool MDICtl1::eventFilter(QObject *, QEvent *event)
     return true;
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -17,4 +17,4 @@ int largestPaneExtent(const QWidget &pane, bool vertical)
     return std::max(vertical ? room.height() : room.width(), 0);
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

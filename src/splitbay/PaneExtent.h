@@ -9,4 +9,4 @@ namespace splitbay6 {
 // without one.
 int largestPaneExtent(const QWidget &pane, bool vertical);
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -33,4 +33,4 @@ std::optional<FreeArea> freeAreaFor(int alignment, const ScaleRect &pane, double
     }
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

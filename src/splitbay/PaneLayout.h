@@ -35,4 +35,4 @@ struct FreeArea {
 };
 std::optional<FreeArea> freeAreaFor(int alignment, const ScaleRect &pane, double barWidth, double barHeight);
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -47,4 +47,4 @@ QStringList PropertyBag::names() const
 
 void PropertyBag::clear() { values_.clear(); }
 
-} // namespace splitbay6
+}   // namespace splitbay6

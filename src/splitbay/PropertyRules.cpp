@@ -24,7 +24,7 @@ std::optional<double> storedNumber(const PropertyBag &bag, const QString &name, 
     return number;
 }
 
-} // namespace
+}   // namespace
 
 void refuseReadOnlySet(bool designMode)
 {
@@ -52,4 +52,4 @@ int32_t readLong(const PropertyBag &bag, const QString &name, int32_t defaultVal
     return value.value_or(defaultValue);
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

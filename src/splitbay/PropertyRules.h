@@ -22,4 +22,4 @@ float requireFinite(float value);
 float readSingle(const PropertyBag &bag, const QString &name, float defaultValue);
 int32_t readLong(const PropertyBag &bag, const QString &name, int32_t defaultValue);
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -26,7 +26,7 @@ ScreenRect toScreenRect(const QRect &rect)
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-} // namespace
+}   // namespace
 
 Screen::~Screen() = default;
 
@@ -112,8 +112,7 @@ bool QtScreen::eventFilter(QObject *watched, QEvent *event)
             cursorAtLastEvent_ = QCursor::pos();
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }
@@ -165,4 +164,4 @@ QList<QRect> QtScreen::ghostAreas() const
     return areas;
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

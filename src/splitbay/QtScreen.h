@@ -54,4 +54,4 @@ private:
     QPoint cursorAtLastEvent_;
 };
 
-} // namespace splitbay6
+}   // namespace splitbay6

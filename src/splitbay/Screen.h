@@ -70,6 +70,6 @@ public:
 // by all controls of the thread while any of them lives.
 std::shared_ptr<Screen> defaultScreen();
 
-} // namespace splitbay6
+}   // namespace splitbay6
 
 Q_DECLARE_METATYPE(splitbay6::WindowHandle)

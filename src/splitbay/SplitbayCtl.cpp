@@ -38,7 +38,7 @@ ScreenRect &savedMDIClientRect()
 
 int pixelsOr(std::optional<int32_t> value, int fallback) { return value ? int(*value) : fallback; }
 
-} // namespace
+}   // namespace
 
 SplitbayCtl::SplitbayCtl(QWidget *parent) : SplitbayCtl(nullptr, parent) {}
 
@@ -48,7 +48,7 @@ SplitbayCtl::SplitbayCtl(std::shared_ptr<Screen> screen, QWidget *parent)
     setAutoFillBackground(true);
     setMouseTracking(true);   // the close box lights up under the pointer
     MDICtl_ = new MDICtl1(screen_, this);
-    MDICtl_->hide();          // the layout shows it once the pane is docked
+    MDICtl_->hide();   // the layout shows it once the pane is docked
     connect(MDICtl_, &MDICtl1::OnSplitterBegin, this, &SplitbayCtl::onSplitterBegin);
     connect(MDICtl_, &MDICtl1::OnSplitterEnd, this, &SplitbayCtl::onSplitterEnd);
     connect(MDICtl_, &MDICtl1::OnLostCapture, MDICtl_, &MDICtl1::CancelSplit);
@@ -194,4 +194,4 @@ void SplitbayCtl::onSplitterEnd(float newPos)
         emit OnMDIClientResize();
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -48,7 +48,7 @@ void setHeight(QWidget &bar, double twips)
         bar.resize(bar.width(), *h);
 }
 
-} // namespace
+}   // namespace
 
 void SplitbayCtl::runLayout()
 {
@@ -144,7 +144,7 @@ void SplitbayCtl::storeFreeArea()
 {
     const ScaleRect pane{0, 0, widthTwips(), heightTwips()};
     const auto area = freeAreaFor(alignment_, pane, platform::pixelsToTwipsX(MDICtl_->width()),
-                               platform::pixelsToTwipsY(MDICtl_->height()));
+                                  platform::pixelsToTwipsY(MDICtl_->height()));
     if (!area)
         return;
     const auto store = [this](float &property, double value, const QString &name) {
@@ -159,4 +159,4 @@ void SplitbayCtl::storeFreeArea()
     store(ScaleWidth_, area->ScaleWidth, QStringLiteral("ScaleWidth"));
 }
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -53,4 +53,4 @@ TEST_F(ExampleHost, DraggingTheWatchListBarResizesItAndTheDocuments)
     EXPECT_EQ(window.documents()->geometry().right(), window.width() - 1);
 }
 
-} // namespace
+}   // namespace

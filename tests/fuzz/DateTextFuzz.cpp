@@ -32,7 +32,7 @@ void checkParse(const QString &text)
     checkReadsBack(*date);
 }
 
-} // namespace
+}   // namespace
 
 int fuzzDateText(const uint8_t *data, size_t size)
 {

@@ -20,17 +20,11 @@ constexpr std::array<FuzzEntry, 3> entries = {{
     {"history_text", fuzzHistoryText},
 }};
 
-} // namespace
+}   // namespace
 
-std::span<const FuzzEntry> fuzzEntries()
-{
-    return entries;
-}
+std::span<const FuzzEntry> fuzzEntries() { return entries; }
 
-void setFuzzFailureHandler(FuzzFailureHandler handler)
-{
-    failureHandler = handler ? handler : abortOnBrokenRule;
-}
+void setFuzzFailureHandler(FuzzFailureHandler handler) { failureHandler = handler ? handler : abortOnBrokenRule; }
 
 void fuzzExpect(bool holds, const char *rule)
 {

@@ -12,7 +12,7 @@ int fuzzDateText(const uint8_t *data, size_t size);
 int fuzzHistoryText(const uint8_t *data, size_t size);
 
 struct FuzzEntry {
-    const char *name; // also its seed folder under tests/fuzz/corpus
+    const char *name;   // also its seed folder under tests/fuzz/corpus
     int (*run)(const uint8_t *data, size_t size);
 };
 
@@ -23,5 +23,5 @@ std::span<const FuzzEntry> fuzzEntries();
 // aborts, which a fuzzer turns into a saved crashing input; the replay test
 // installs one that throws so it can name the input.
 using FuzzFailureHandler = void (*)(const char *rule);
-void setFuzzFailureHandler(FuzzFailureHandler handler); // nullptr: the default
+void setFuzzFailureHandler(FuzzFailureHandler handler);   // nullptr: the default
 void fuzzExpect(bool holds, const char *rule);

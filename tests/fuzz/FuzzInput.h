@@ -19,8 +19,7 @@ inline std::array<QString, 2> textsOf(const uint8_t *data, size_t size)
 }
 
 // The first bytes read as a value of type T (zero bytes where the input is shorter).
-template <typename T>
-T valueOf(const uint8_t *data, size_t size)
+template <typename T> T valueOf(const uint8_t *data, size_t size)
 {
     T value{};
     if (size > 0)

@@ -2,7 +2,4 @@
 
 #include "FuzzEntries.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
-    return FUZZ_ENTRY(data, size);
-}
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) { return FUZZ_ENTRY(data, size); }

@@ -15,10 +15,7 @@ using namespace platform;
 
 namespace {
 
-bool within(double a, double b, double tolerance)
-{
-    return std::fabs(a - b) <= tolerance;
-}
+bool within(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 void checkGeneralFormats(double value)
 {
@@ -77,7 +74,7 @@ void checkReaders(const QString &text)
     formatNumber(*leading, QStringView(text).left(32));
 }
 
-} // namespace
+}   // namespace
 
 int fuzzNumberText(const uint8_t *data, size_t size)
 {

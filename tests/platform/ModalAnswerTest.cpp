@@ -12,8 +12,8 @@
 TEST(ModalAnswer, PressesAMessageBoxButtonAndKeepsItsText)
 {
     const auto answer = ModalAnswer::messageBox(QMessageBox::Cancel);
-    const auto pressed = QMessageBox::warning(nullptr, "Confirmation", "Delete transaction?",
-                                              QMessageBox::Ok | QMessageBox::Cancel);
+    const auto pressed =
+        QMessageBox::warning(nullptr, "Confirmation", "Delete transaction?", QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_TRUE(answer->answered());
     EXPECT_EQ(pressed, QMessageBox::Cancel);
     EXPECT_EQ(answer->text().toStdString(), "Delete transaction?");

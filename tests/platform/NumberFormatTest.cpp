@@ -25,7 +25,7 @@ void expectFormats(std::initializer_list<Formatted> cases)
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-} // namespace
+}   // namespace
 
 TEST(FormatNumber, ControlPatternsWriteTheirDigits)
 {
@@ -50,10 +50,10 @@ TEST(FormatNumber, ControlPatternsWriteTheirDigits)
 TEST(FormatNumber, TiesGoToTheEvenDigitOfTheVisibleDecimal)
 {
     expectFormats({
-        {0.125, "0.00", "0.12"},  // exact tie
+        {0.125, "0.00", "0.12"},   // exact tie
         {0.375, "0.00", "0.38"},
-        {2.675, "0.00", "2.68"},  // the double lies below 2.675
-        {2.665, "0.00", "2.66"},  // and this one above 2.665
+        {2.675, "0.00", "2.68"},   // the double lies below 2.675
+        {2.665, "0.00", "2.66"},   // and this one above 2.665
         {1.005, "0.00", "1.00"},
         {1.015, "0.00", "1.02"},
         {0.05, "0.0", "0.0"},
@@ -63,15 +63,15 @@ TEST(FormatNumber, TiesGoToTheEvenDigitOfTheVisibleDecimal)
         {-2.5, "0", "-2"},
         {0.005, "0.00", "0.00"},
         {0.0051, "0.00", "0.01"},
-        {9.995, "0.00", "10.00"}, // tie, carry through the nines
+        {9.995, "0.00", "10.00"},   // tie, carry through the nines
     });
 }
 
 TEST(FormatNumber, SinglesAreReadAsTheirShortestDecimal)
 {
     expectFormats({
-        {double(2.675f), "0.00", "2.68"},   // 2.67499995... as a double
-        {double(43.205f), "0.00", "43.20"}, // 43.2050018... as a double
+        {double(2.675f), "0.00", "2.68"},     // 2.67499995... as a double
+        {double(43.205f), "0.00", "43.20"},   // 43.2050018... as a double
         {double(10.125f), "0.00", "10.12"},
         {double(19.99f), "###.00", "19.99"},
         {double(3 * 0.05f), "0.00", "0.15"},
@@ -158,16 +158,9 @@ TEST(FormatGeneral, SinglesUpToSevenDigits)
         float value;
         const char *text;
     } cases[] = {
-        {3 * 0.05f, "0.15"},
-        {3 * 0.02f, "0.06"},
-        {7 * 2.5f, "17.5"},
-        {0.1f, "0.1"},
-        {12.5f, "12.5"},
-        {1234567.f, "1234567"},
-        {16777217.f, "1.677722E+07"},
-        {1e7f, "1E+07"},
-        {FLT_MAX, "3.402823E+38"},
-        {-0.0f, "0"},
+        {3 * 0.05f, "0.15"},       {3 * 0.02f, "0.06"},    {7 * 2.5f, "17.5"},           {0.1f, "0.1"},
+        {12.5f, "12.5"},           {1234567.f, "1234567"}, {16777217.f, "1.677722E+07"}, {1e7f, "1E+07"},
+        {FLT_MAX, "3.402823E+38"}, {-0.0f, "0"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(formatGeneral(c.value), QLatin1String(c.text)) << c.value;

@@ -28,12 +28,9 @@ void expectStrict(std::initializer_list<Read> cases)
         EXPECT_EQ(strictNumber(c.text), c.value) << '"' << c.text.toStdString() << '"';
 }
 
-QString repeated(const char *piece, qsizetype times)
-{
-    return QString::fromLatin1(piece).repeated(times);
-}
+QString repeated(const char *piece, qsizetype times) { return QString::fromLatin1(piece).repeated(times); }
 
-} // namespace
+}   // namespace
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAField)
 {
@@ -67,7 +64,7 @@ TEST(LeadingNumber, AFieldWithoutANumberIsZero)
         {"- 5", 0},
         {"e5", 0},
         {"$12", 0},
-        {QString::fromUtf16(u"\u0661\u0662"), 0}, // digits of another script
+        {QString::fromUtf16(u"\u0661\u0662"), 0},   // digits of another script
     });
     EXPECT_FALSE(std::signbit(*leadingNumber(u"-0")));
 }
@@ -131,6 +128,6 @@ TEST(StrictNumber, TheWholeFieldMustBeANumber)
         {"1 2", std::nullopt},
         {"1,5", std::nullopt},
         {"1e400", std::nullopt},
-        {QString::fromUtf16(u"1\u00a0"), std::nullopt}, // no-break space is not a blank
+        {QString::fromUtf16(u"1\u00a0"), std::nullopt},   // no-break space is not a blank
     });
 }

@@ -70,8 +70,8 @@ TEST(RasterLines, PendingRunsAreWrittenBeforeOtherDrawing)
     platform::PictureBox box;
     box.resize(20, 20);
     box.surface().clear();
-    box.surface().line(5 * T, 0, 5 * T, 19 * T, Qt::green);   // waits as a run
-    box.surface().fillBox(0, 5 * T, 19 * T, 6 * T, Qt::blue);  // must cover it
+    box.surface().line(5 * T, 0, 5 * T, 19 * T, Qt::green);     // waits as a run
+    box.surface().fillBox(0, 5 * T, 19 * T, 6 * T, Qt::blue);   // must cover it
     box.surface().setCurrent(0, 0);
     EXPECT_EQ(pixelAt(box, 5, 5), QColor(Qt::blue));
     EXPECT_EQ(pixelAt(box, 5, 10), QColor(Qt::green));
@@ -80,4 +80,4 @@ TEST(RasterLines, PendingRunsAreWrittenBeforeOtherDrawing)
     EXPECT_EQ(pixelAt(box, 5, 10), QColor(255, 0, 255));   // inverted green
 }
 
-} // namespace
+}   // namespace

@@ -21,8 +21,8 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
 TEST(Rounding, SixteenBitConversionFailsOutsideItsRange)
 {
     EXPECT_EQ(toInt16(32767.4), int16_t(32767));
-    EXPECT_EQ(toInt16(32767.5), std::nullopt);   // rounds to 32768
-    EXPECT_EQ(toInt16(-32768.5), int16_t(-32768)); // ties to even
+    EXPECT_EQ(toInt16(32767.5), std::nullopt);       // rounds to 32768
+    EXPECT_EQ(toInt16(-32768.5), int16_t(-32768));   // ties to even
     EXPECT_EQ(toInt16(-32769), std::nullopt);
     EXPECT_EQ(toInt16(12.5), int16_t(12));
     EXPECT_EQ(toInt16(13.5), int16_t(14));

@@ -115,4 +115,4 @@ INSTANTIATE_TEST_SUITE_P(BothDrawingPaths, SurfaceRegionTest,
                          ::testing::Values(QImage::Format_RGB32, QImage::Format_ARGB32),
                          [](const auto &info) { return info.param == QImage::Format_RGB32 ? "Raster" : "Painter"; });
 
-} // namespace
+}   // namespace

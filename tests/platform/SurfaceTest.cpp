@@ -55,7 +55,7 @@ TEST_F(SurfaceTest, LinesPaintBothEndPointsAtHalfToEvenPixels)
 {
     auto &s = box.surface();
     s.setForeColor(Qt::red);
-    s.line(10 * T, 5 * T, 10 * T, 20 * T);                // column 10, rows 5..20
+    s.line(10 * T, 5 * T, 10 * T, 20 * T);   // column 10, rows 5..20
     EXPECT_EQ(countInColumn(box, 10, Qt::red), 16);
     EXPECT_EQ(at(10, 5), QColor(Qt::red));
     EXPECT_EQ(at(10, 20), QColor(Qt::red));
@@ -230,4 +230,4 @@ TEST_F(SurfaceTest, ABatchOfDrawingSchedulesOneRepaint)
     EXPECT_EQ(box.grab().toImage().pixelColor(5, 5), QColor(Qt::black));
 }
 
-} // namespace
+}   // namespace

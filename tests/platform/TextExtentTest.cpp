@@ -2,10 +2,10 @@
 // pixels stay those of the whole text, and the stamp cache is bounded by the
 // bytes it holds.
 
+#include "platform/TextExtent.h"
 #include "Pixels.h"
 #include "platform/PictureBox.h"
 #include "platform/Surface.h"
-#include "platform/TextExtent.h"
 #include "platform/TextStamps.h"
 
 #include <QFontMetricsF>
@@ -86,4 +86,4 @@ TEST_F(LongTexts, TheStampCacheIsBoundedByItsBytes)
     EXPECT_GT(textStampBytes(), qsizetype(8) << 20);   // it does fill up to the bound
 }
 
-} // namespace
+}   // namespace

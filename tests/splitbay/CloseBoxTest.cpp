@@ -67,14 +67,14 @@ protected:
     SplitbayCtl pane{std::make_shared<SimulatedScreen>(), nullptr};
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ClosePane, PaintsTheXInAnEtchedFrame)
 {
-    EXPECT_EQ(at(191, 3), QColor(1, 2, 3));     // (W - 135, 45)
-    EXPECT_EQ(at(183, 11), QColor(1, 2, 3));    // (W - 250, 165)
-    EXPECT_EQ(at(184, 3), QColor(1, 2, 3));     // (W - 240, 45)
-    EXPECT_EQ(at(192, 11), QColor(1, 2, 3));    // (W - 115, 165)
+    EXPECT_EQ(at(191, 3), QColor(1, 2, 3));         // (W - 135, 45)
+    EXPECT_EQ(at(183, 11), QColor(1, 2, 3));        // (W - 250, 165)
+    EXPECT_EQ(at(184, 3), QColor(1, 2, 3));         // (W - 240, 45)
+    EXPECT_EQ(at(192, 11), QColor(1, 2, 3));        // (W - 115, 165)
     EXPECT_EQ(at(181, 0), QColor(100, 100, 100));   // sunken outer line
     EXPECT_EQ(at(181, 13), QColor(250, 250, 250));
     EXPECT_EQ(at(195, 13), QColor(250, 250, 250));
@@ -111,7 +111,7 @@ TEST_F(ClosePane, AReleaseOnTheXClicks)
     releaseAt({186, 12});   // Y = 180
     releaseAt({193, 5});    // X = W - 105: hot, not the X
     EXPECT_EQ(clicks.count(), 0);
-    releaseAt({186, 3});    // Y = 45
+    releaseAt({186, 3});                     // Y = 45
     releaseAt({186, 11}, Qt::RightButton);   // Y = 165, any button
     EXPECT_EQ(clicks.count(), 2);
 }

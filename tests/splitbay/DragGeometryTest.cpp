@@ -21,7 +21,7 @@ constexpr ScreenRect RightOfLeft{300, 0, 700, 300};
 constexpr ScreenRect RightPane{500, 0, 700, 300};
 constexpr ScreenRect LeftOfRight{0, 0, 500, 300};
 
-} // namespace
+}   // namespace
 
 TEST(DragGeometry, GhostBarIsFourPixelsAcrossTheCursorAndInsetAlongThePane)
 {
@@ -35,7 +35,7 @@ TEST(DragGeometry, GhostBarIsFourPixelsAcrossTheCursorAndInsetAlongThePane)
 
 TEST(DragGeometry, PaneSizeFromTheBarPerEdge)
 {
-    EXPECT_EQ(paneSizePixels(DockTop, TopPane, *ghostBar(DockTop, TopPane, 150)), 52);      // 148 - 100 + 4
+    EXPECT_EQ(paneSizePixels(DockTop, TopPane, *ghostBar(DockTop, TopPane, 150)), 52);               // 148 - 100 + 4
     EXPECT_EQ(paneSizePixels(DockBottom, BottomPane, *ghostBar(DockBottom, BottomPane, 450)), 51);   // 500 - 449
     EXPECT_EQ(paneSizePixels(DockLeft, LeftPane, *ghostBar(DockLeft, LeftPane, 250)), 152);
     EXPECT_EQ(paneSizePixels(DockRight, RightPane, *ghostBar(DockRight, RightPane, 600)), 101);
@@ -76,15 +76,15 @@ TEST(DragGeometry, ReleaseClampsPerEdge)
         double pixels;   // of the clamp that wins
     };
     const Case cases[] = {
-        {DockTop, TopPane, BelowTop, 116, true, false, 16},           // Min + 6
+        {DockTop, TopPane, BelowTop, 116, true, false, 16},   // Min + 6
         {DockTop, TopPane, BelowTop, 117, false, false, 0},
-        {DockTop, TopPane, BelowTop, 485, false, true, 386},          // 500 - 100 - 4 - Max
-        {DockBottom, BottomPane, AboveBottom, 15, true, false, 485},  // 500 - 0 - (Max + 5)
-        {DockBottom, BottomPane, AboveBottom, 485, false, true, 15},  // Min + 5
-        {DockLeft, LeftPane, RightOfLeft, 114, true, false, 14},      // Min + 4
-        {DockLeft, LeftPane, RightOfLeft, 686, false, true, 586},     // 700 - 100 - 4 - Max
-        {DockRight, RightPane, LeftOfRight, 14, true, false, 686},    // 700 - 0 - (Max + 4)
-        {DockRight, RightPane, LeftOfRight, 685, false, true, 16},    // Min + 6
+        {DockTop, TopPane, BelowTop, 485, false, true, 386},           // 500 - 100 - 4 - Max
+        {DockBottom, BottomPane, AboveBottom, 15, true, false, 485},   // 500 - 0 - (Max + 5)
+        {DockBottom, BottomPane, AboveBottom, 485, false, true, 15},   // Min + 5
+        {DockLeft, LeftPane, RightOfLeft, 114, true, false, 14},       // Min + 4
+        {DockLeft, LeftPane, RightOfLeft, 686, false, true, 586},      // 700 - 100 - 4 - Max
+        {DockRight, RightPane, LeftOfRight, 14, true, false, 686},     // 700 - 0 - (Max + 4)
+        {DockRight, RightPane, LeftOfRight, 685, false, true, 16},     // Min + 6
     };
     for (const Case &test : cases) {
         SCOPED_TRACE(testing::Message() << "edge " << test.edge << " at " << test.c);

@@ -1,7 +1,7 @@
 // Docking panes to the edges of a container, the document area in the rest.
 
-#include "DockEdge.h"
 #include "EdgeDock.h"
+#include "DockEdge.h"
 #include "SimulatedScreen.h"
 
 #include "splitbay6/SplitbayCtl.h"
@@ -15,9 +15,12 @@ using namespace splitbay6;
 
 TEST(EdgeDock, PanesStackFromTheOutsideIn)
 {
-    const DockPlan plan = planDock(QRect(10, 20, 600, 400), {{DockTop, QSize(999, 50)}, {DockLeft, QSize(100, 999)},
-                                                            {DockRight, QSize(80, 1)}, {DockBottom, QSize(5, 30)},
-                                                            {0, QSize(40, 40)}});
+    const DockPlan plan = planDock(QRect(10, 20, 600, 400),
+                                   {{DockTop, QSize(999, 50)},
+                                    {DockLeft, QSize(100, 999)},
+                                    {DockRight, QSize(80, 1)},
+                                    {DockBottom, QSize(5, 30)},
+                                    {0, QSize(40, 40)}});
     ASSERT_EQ(plan.panes.size(), 5u);
     EXPECT_EQ(plan.panes[0], QRect(10, 20, 600, 50));
     EXPECT_EQ(plan.panes[1], QRect(10, 70, 100, 350));

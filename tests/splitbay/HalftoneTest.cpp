@@ -21,10 +21,10 @@ TEST(Halftone, InvertingTwiceRestoresAndTheOriginFollowsTheArea)
     image.fill(qRgb(200, 100, 50));
     const QImage before = image;
     invertHalftone(image, QRect(3, 2, 5, 4));
-    EXPECT_EQ(image.pixel(3, 2), qRgb(200, 100, 50));    // origin: bit clear
-    EXPECT_EQ(image.pixel(4, 2), qRgb(55, 155, 205));    // inverted
+    EXPECT_EQ(image.pixel(3, 2), qRgb(200, 100, 50));   // origin: bit clear
+    EXPECT_EQ(image.pixel(4, 2), qRgb(55, 155, 205));   // inverted
     EXPECT_EQ(image.pixel(3, 3), qRgb(55, 155, 205));
-    EXPECT_EQ(image.pixel(8, 2), qRgb(200, 100, 50));    // outside
+    EXPECT_EQ(image.pixel(8, 2), qRgb(200, 100, 50));   // outside
     int changed = 0;
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x)

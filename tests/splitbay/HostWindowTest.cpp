@@ -41,7 +41,7 @@ protected:
     int areaHeight = 0;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(HostWindow, ThePaneDocksLeftOfTheDocumentArea)
 {
@@ -65,7 +65,8 @@ TEST_F(HostWindow, DraggingTheBarResizesThePaneAndTheDocumentArea)
     const QPoint barOnScreen = bar().mapToGlobal(QPoint(0, 0));
     EXPECT_EQ(screen->ghostAreas(), QList<QRect>({QRect(barOnScreen.x(), barOnScreen.y() + 2, 4, areaHeight - 4)}));
     QTest::mouseMove(&bar(), QPoint(102, 100));
-    EXPECT_EQ(screen->ghostAreas(), QList<QRect>({QRect(barOnScreen.x() + 100, barOnScreen.y() + 2, 4, areaHeight - 4)}));
+    EXPECT_EQ(screen->ghostAreas(),
+              QList<QRect>({QRect(barOnScreen.x() + 100, barOnScreen.y() + 2, 4, areaHeight - 4)}));
     QTest::mouseRelease(&bar(), Qt::LeftButton, {}, QPoint(102, 100));
 
     EXPECT_EQ(pane->width(), 300);

@@ -90,4 +90,4 @@ TEST_F(DockedLimits, ANegativeMaxLeavesNoDragPastTheContainer)
     EXPECT_EQ(bar().Max(), -500);
 }
 
-} // namespace
+}   // namespace

@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-inline void sendMouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                      Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+inline void sendMouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), button, buttons, modifiers);
     QApplication::sendEvent(&widget, &event);

@@ -47,7 +47,7 @@ protected:
     SplitbayCtl *pane = new SplitbayCtl(screen, &container);
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(PaneDrag, ADragResizesThePaneThenReportsTheMovedDocumentArea)
 {

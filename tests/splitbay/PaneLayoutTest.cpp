@@ -30,10 +30,7 @@ struct Pane {
 
     QStringList noticeNames() { return takeNames(notices); }
     MDICtl1 &bar() { return *pane.findChild<MDICtl1 *>("MDICtl"); }
-    QList<float> freeArea() const
-    {
-        return {pane.ScaleLeft(), pane.ScaleTop(), pane.ScaleWidth(), pane.ScaleHeight()};
-    }
+    QList<float> freeArea() const { return {pane.ScaleLeft(), pane.ScaleTop(), pane.ScaleWidth(), pane.ScaleHeight()}; }
 
     std::shared_ptr<SimulatedScreen> screen = std::make_shared<SimulatedScreen>();
     SplitbayCtl pane{screen, nullptr};
@@ -41,7 +38,7 @@ struct Pane {
     QSignalSpy resizes{&pane, &SplitbayCtl::OnResize};
 };
 
-} // namespace
+}   // namespace
 
 TEST(PaneLayout, TheBarLiesAlongTheInnerEdgeAndTheRestIsFree)
 {
@@ -153,9 +150,8 @@ TEST(PaneLayout, TheFreeAreaCannotBeSet)
 {
     Pane rig(SplitbayCtl::AlignTop);
     const QList<float> before = rig.freeArea();
-    const std::function<void()> setters[] = {
-        [&] { rig.pane.setScaleLeft(1); }, [&] { rig.pane.setScaleHeight(1); },
-        [&] { rig.pane.setScaleWidth(1); }, [&] { rig.pane.setScaleTop(1); }};
+    const std::function<void()> setters[] = {[&] { rig.pane.setScaleLeft(1); }, [&] { rig.pane.setScaleHeight(1); },
+                                             [&] { rig.pane.setScaleWidth(1); }, [&] { rig.pane.setScaleTop(1); }};
     for (const auto &set : setters)
         EXPECT_EQ(errorNumber(set), 382);
     rig.pane.setDesignMode(true);
@@ -182,12 +178,12 @@ TEST(PanePersistence, SavedPropertiesRoundTripInTheirOrderWithTheirDefaults)
 
     RecordingBag bag;
     saved.pane.saveProperties(bag);
-    EXPECT_EQ(bag.writes, QStringList({"ScaleLeft=0", "ScaleHeight=0", "ScaleWidth=0", "ScaleTop=0", "Min=10",
-                                       "Max=10"}));
+    EXPECT_EQ(bag.writes,
+              QStringList({"ScaleLeft=0", "ScaleHeight=0", "ScaleWidth=0", "ScaleTop=0", "Min=10", "Max=10"}));
     Pane loaded;
     loaded.pane.loadProperties(bag);
-    EXPECT_EQ(bag.reads, QStringList({"ScaleLeft=0", "ScaleHeight=0", "ScaleWidth=0", "ScaleTop=0", "Min=10",
-                                      "Max=10"}));
+    EXPECT_EQ(bag.reads,
+              QStringList({"ScaleLeft=0", "ScaleHeight=0", "ScaleWidth=0", "ScaleTop=0", "Min=10", "Max=10"}));
     EXPECT_EQ(loaded.freeArea(), QList<float>({1.5f, 4, 3, 2}));
     EXPECT_EQ(loaded.pane.Min(), 12);
     EXPECT_EQ(loaded.pane.Max(), 13);

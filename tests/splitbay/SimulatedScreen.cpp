@@ -23,7 +23,10 @@ WindowHandle SimulatedScreen::addWindow(const ScreenRect &rect)
     return window;
 }
 
-void SimulatedScreen::setWindowRect(WindowHandle window, const ScreenRect &rect) { rects_.insert(window.value(), rect); }
+void SimulatedScreen::setWindowRect(WindowHandle window, const ScreenRect &rect)
+{
+    rects_.insert(window.value(), rect);
+}
 
 void SimulatedScreen::setDocumentArea(WindowHandle container, WindowHandle area)
 {

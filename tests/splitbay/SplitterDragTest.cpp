@@ -24,9 +24,8 @@ protected:
         bar.resize(400, 4);
         bar.show();
         QObject::connect(&bar, &MDICtl1::OnSplitterBegin, [this] { screen->journal << "OnSplitterBegin"; });
-        QObject::connect(&bar, &MDICtl1::MouseMove, [this](int16_t button) {
-            screen->journal << QStringLiteral("MouseMove %1").arg(button);
-        });
+        QObject::connect(&bar, &MDICtl1::MouseMove,
+                         [this](int16_t button) { screen->journal << QStringLiteral("MouseMove %1").arg(button); });
     }
 
     void configure(int32_t edge, ScreenRect pane, ScreenRect documentArea)
@@ -71,7 +70,7 @@ protected:
     QSignalSpy lost{&bar, &MDICtl1::OnLostCapture};
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(SplitterDrag, PressTakesTheCaptureRaisesBeginThenDrawsTheGhost)
 {
@@ -124,8 +123,9 @@ TEST_F(SplitterDrag, MouseMoveIsRaisedForEveryMoveWithItsArguments)
     moveWith(bar, Qt::RightButton, {4, 1});
     moveWith(bar, Qt::LeftButton | Qt::RightButton, {4, 1}, Qt::ControlModifier | Qt::AltModifier);
     ASSERT_EQ(moves.count(), 3);
-    EXPECT_EQ(moves.at(0), QVariantList({QVariant::fromValue<int16_t>(0), QVariant::fromValue<int16_t>(1),
-                                         QVariant(30.0f), QVariant(45.0f)}));
+    EXPECT_EQ(moves.at(0),
+              QVariantList({QVariant::fromValue<int16_t>(0), QVariant::fromValue<int16_t>(1), QVariant(30.0f),
+                            QVariant(45.0f)}));
     EXPECT_EQ(moves.at(1).at(0).value<int16_t>(), 2);
     EXPECT_EQ(moves.at(2).at(0).value<int16_t>(), 3);
     EXPECT_EQ(moves.at(2).at(1).value<int16_t>(), 6);

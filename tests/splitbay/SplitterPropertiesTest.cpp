@@ -25,7 +25,7 @@ struct Bar {
     QStringList noticeNames() { return takeNames(notices); }
 };
 
-} // namespace
+}   // namespace
 
 TEST(SplitterProperties, OnlyOrientationComparesBeforeNotifying)
 {
@@ -37,7 +37,8 @@ TEST(SplitterProperties, OnlyOrientationComparesBeforeNotifying)
     rig.bar.setMax(10);
     rig.bar.setHWndPrimary(WindowHandle());
     rig.bar.setHWndSecondary(WindowHandle());
-    EXPECT_EQ(rig.noticeNames(), QStringList({"Orientation", "AlignMDI", "Min", "Max", "hWndPrimary", "hWndSecondary"}));
+    EXPECT_EQ(rig.noticeNames(),
+              QStringList({"Orientation", "AlignMDI", "Min", "Max", "hWndPrimary", "hWndSecondary"}));
     EXPECT_EQ(rig.bar.Orientation(), 1);
 }
 
@@ -61,8 +62,9 @@ TEST(SplitterProperties, SavingWritesSevenNamesInOrderAndOmitsDefaults)
     Bar rig;
     RecordingBag bag;
     rig.bar.writeProperties(bag);
-    EXPECT_EQ(bag.writes, QStringList({"Orientation=0", "AlignMDI=0", "hWndPrimary=0", "hWndSecondary=0", "hWnd=0",
-                                       "Min=10", "Max=10"}));
+    EXPECT_EQ(
+        bag.writes,
+        QStringList({"Orientation=0", "AlignMDI=0", "hWndPrimary=0", "hWndSecondary=0", "hWnd=0", "Min=10", "Max=10"}));
     EXPECT_TRUE(bag.names().isEmpty());
 
     rig.bar.setOrientation(1);
@@ -94,8 +96,9 @@ TEST(SplitterProperties, LoadingRestoresValuesButNeverASavedWindowHandle)
     QSignalSpy notices(&bar, &MDICtl1::propertyChanged);
     bag.reads.clear();
     bar.readProperties(bag);
-    EXPECT_EQ(bag.reads, QStringList({"Orientation=0", "AlignMDI=0", "hWndPrimary=0", "hWndSecondary=0", "hWnd=0",
-                                      "Min=10", "Max=10"}));
+    EXPECT_EQ(
+        bag.reads,
+        QStringList({"Orientation=0", "AlignMDI=0", "hWndPrimary=0", "hWndSecondary=0", "hWnd=0", "Min=10", "Max=10"}));
     EXPECT_EQ(bar.Orientation(), 1);
     EXPECT_EQ(bar.AlignMDI(), 1);
     EXPECT_EQ(bar.Min(), 20);

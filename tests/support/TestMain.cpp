@@ -24,7 +24,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
-} // namespace
+}   // namespace
 
 int main(int argc, char **argv)
 {

@@ -36,7 +36,7 @@ void setLabelColour(QLabel *label, QPalette::ColorRole role, const QColor &colou
     label->setPalette(palette);
 }
 
-} // namespace
+}   // namespace
 
 void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
 {
@@ -68,4 +68,4 @@ void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
 
 QColor marginStripColour() { return storedColour("BkgRulers", StripBlue); }
 
-} // namespace quotechart
+}   // namespace quotechart

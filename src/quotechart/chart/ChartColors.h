@@ -20,4 +20,4 @@ void applyStoredColours(ChartWidgets &widgets, ColourDefaults defaults);
 // nothing is stored.
 QColor marginStripColour();
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -26,4 +26,4 @@ void REvuved::Private::adoptDocument(REvuved &chart, const ChartDocument &docume
     chart.d->document = document.state;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

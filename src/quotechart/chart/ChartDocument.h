@@ -46,4 +46,4 @@ struct ChartDocument {
     DocumentState state;
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -24,7 +24,7 @@ const QColor MA200Colour(0, 0, 200);
 const QColor CustomMAColour(0, 128, 255);
 constexpr double HiddenBuyRise = 200;   // arrow tips above the bottom when the chart is hidden
 constexpr double HiddenSellRise = 50;
-constexpr double SellTipRise = 100;     // a sell tip stands this far above the day's high
+constexpr double SellTipRise = 100;   // a sell tip stands this far above the day's high
 
 void drawOverlays(platform::SurfaceRegion &pane, const PriceChartView &view, const DrawingSwitches &on)
 {
@@ -43,7 +43,7 @@ void drawOverlays(platform::SurfaceRegion &pane, const PriceChartView &view, con
         drawBollingerBands(pane, view, p.bollinger_period, p.bollinger_width);
 }
 
-} // namespace
+}   // namespace
 
 void REvuved::DrawPriceRuler(int16_t &starting_date, int16_t &ending_date)
 {
@@ -111,7 +111,8 @@ void REvuved::drawHiddenChartArrows()
     dc.clear();
     const TransactionTables &t = d->document.transactions;
     const double H = dc.scaleHeight();
-    const DayAxis days = DayAxis::singleSlot(dc.scaleWidth(), starting_date_local, ending_date_local, d->scale.day_width);
+    const DayAxis days =
+        DayAxis::singleSlot(dc.scaleWidth(), starting_date_local, ending_date_local, d->scale.day_width);
     auto draw = [&](int16_t day, double rise, bool isBuy) {
         float x = float(days.x(day) / dc.twipsPerPixelX());
         float y = float((H - rise) / dc.twipsPerPixelY());
@@ -132,14 +133,15 @@ void REvuved::DrawSell(float &x) { drawTransactionArrow(x, false); }
 void REvuved::drawTransactionArrow(float x, bool isBuy)
 {
     platform::SurfaceRegion &dc = d->widgets.Picture1->surface();
-    const DayAxis days = DayAxis::singleSlot(dc.scaleWidth(), starting_date_local, ending_date_local, d->scale.day_width);
+    const DayAxis days =
+        DayAxis::singleSlot(dc.scaleWidth(), starting_date_local, ending_date_local, d->scale.day_width);
     const std::optional<int16_t> day = days.dayAt(x);
     if (!day || *day < 1 || *day > PriceHistory::capacity)
         throw ControlError(platform::SubscriptOutOfRange);
     const PriceHistory &h = *d->history;
     const PriceAxis prices(dc.scaleHeight(), d->scale);
-    const double tipY = isBuy ? prices.yOverBottomEdge(h.low_array[*day])
-                              : prices.yOverBottomEdge(h.high_array[*day]) - SellTipRise;
+    const double tipY =
+        isBuy ? prices.yOverBottomEdge(h.low_array[*day]) : prices.yOverBottomEdge(h.high_array[*day]) - SellTipRise;
     float px = float(x / dc.twipsPerPixelX());
     float py = float(tipY / dc.twipsPerPixelY());
     DrawArrow(px, py, dc, isBuy);
@@ -158,4 +160,4 @@ float REvuved::GetMinimumPrice(int16_t &starting_date, int16_t &ending_date)
     return lowestLow(*d->history, starting_date, ending_date);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

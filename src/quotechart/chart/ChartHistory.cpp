@@ -31,7 +31,7 @@ QString captionOf(const QString &name, const QLabel &label)
     return platform::visiblePart(name, label.font(), screen ? screen->geometry().width() : 0, &label);
 }
 
-} // namespace
+}   // namespace
 
 QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
 {
@@ -64,4 +64,4 @@ QString REvuved::EndingDate() const { return dateAt(*d->history, ending_date_loc
 
 QVariant REvuved::convert_trading_date(QString &input_date) { return QVariant(input_date); }
 
-} // namespace quotechart
+}   // namespace quotechart

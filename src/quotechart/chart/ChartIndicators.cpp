@@ -21,11 +21,10 @@ void REvuved::DisplayTechnicalIndicators(int16_t &indicator1, int16_t &indicator
     for (int k = 0; k < PaneCount; ++k) {
         if (const IndicatorInfo *indicator = findIndicator(indicators[k])) {
             const PaneTarget target{w.techRulers[k]->surface(), w.techPanes[k]->surface(), strips};
-            indicator->draw(target, *d->history, starting_date_local, ending_date_local,
-                            d->document.pane_settings[k]);
+            indicator->draw(target, *d->history, starting_date_local, ending_date_local, d->document.pane_settings[k]);
         }
     }
     emit DrawComplete();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -1,8 +1,8 @@
 #include "chart/ChartLayout.h"
 
 #include "chart/ChartWidgets.h"
-#include "platform/Placement.h"
 #include "platform/PictureBox.h"
+#include "platform/Placement.h"
 #include "platform/Twips.h"
 
 #include <QGroupBox>
@@ -23,10 +23,7 @@ constexpr double DateRulerHeight = 300;
 
 // Tab contents are positioned as if from the tab container's top-left corner;
 // Qt's pages start below the tab bar, so positions move up by its height.
-double tabContentOffset(const QTabWidget &tabs)
-{
-    return platform::pixelsToTwipsY(tabs.tabBar()->sizeHint().height());
-}
+double tabContentOffset(const QTabWidget &tabs) { return platform::pixelsToTwipsY(tabs.tabBar()->sizeHint().height()); }
 
 void layOutSidePanel(ChartWidgets &w, double W, double H)
 {
@@ -60,7 +57,7 @@ void layOutPanes(ChartWidgets &w, double W, double H)
         platform::placeChild(*w.techRulers[k], 0, (6 + k) * H / 9, RulerWidth, H / 9);
 }
 
-} // namespace
+}   // namespace
 
 void layOutChart(const QWidget &chart, ChartWidgets &w)
 {
@@ -70,4 +67,4 @@ void layOutChart(const QWidget &chart, ChartWidgets &w)
     layOutPanes(w, W, H);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

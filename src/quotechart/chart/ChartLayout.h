@@ -14,4 +14,4 @@ struct ChartWidgets;
 // on a small control) is skipped and the rest still happens.
 void layOutChart(const QWidget &chart, ChartWidgets &widgets);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -29,4 +29,4 @@ struct REvuved::Private {
     static void adoptDocument(REvuved &chart, const ChartDocument &document);
 };
 
-} // namespace quotechart
+}   // namespace quotechart

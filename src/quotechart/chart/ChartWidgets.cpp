@@ -19,8 +19,7 @@ namespace {
 
 QString arrayName(const char *name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
-template <typename Widget>
-Widget *named(Widget *widget, const QString &name)
+template <typename Widget> Widget *named(Widget *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
@@ -102,7 +101,7 @@ void createSidePanel(QWidget &chart, ChartWidgets &w)
     w.CumGain->setGeometry(2, 0, 160, 20);
 }
 
-} // namespace
+}   // namespace
 
 ChartWidgets createChartWidgets(QWidget &chart)
 {
@@ -124,4 +123,4 @@ ChartWidgets createChartWidgets(QWidget &chart)
     return w;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -24,13 +24,13 @@ namespace quotechart {
 
 // The three captioned period fields of one indicator pane's settings.
 struct PeriodFieldWidgets {
-    std::array<QLabel *, 3> labels{};      // Label1(k), Label2(k), Label3(k)
-    std::array<QLineEdit *, 3> texts{};    // Text1(k), Text2(k), Text3(k)
+    std::array<QLabel *, 3> labels{};     // Label1(k), Label2(k), Label3(k)
+    std::array<QLineEdit *, 3> texts{};   // Text1(k), Text2(k), Text3(k)
 };
 
 struct ChartWidgets {
-    platform::PictureBox *Picture1 = nullptr;   // price pane
-    std::array<platform::PictureBox *, PaneCount> techPanes{};    // Picture2..Picture4
+    platform::PictureBox *Picture1 = nullptr;                    // price pane
+    std::array<platform::PictureBox *, PaneCount> techPanes{};   // Picture2..Picture4
     platform::PictureBox *PriceRuler = nullptr;
     platform::PictureBox *DateRuler = nullptr;
     std::array<platform::PictureBox *, PaneCount> techRulers{};   // TechRuler1..TechRuler3
@@ -56,4 +56,4 @@ struct ChartWidgets {
 // Creates every child of `chart`; nothing is placed or drawn yet.
 ChartWidgets createChartWidgets(QWidget &chart);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -15,4 +15,4 @@ void GridLineDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->restore();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

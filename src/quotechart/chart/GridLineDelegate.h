@@ -12,4 +12,4 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
-} // namespace quotechart
+}   // namespace quotechart

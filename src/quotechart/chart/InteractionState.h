@@ -13,4 +13,4 @@ struct InteractionState {
     int wheel_angle = 0;   // eighths of a degree turned since the last zoom step
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -8,4 +8,4 @@ OverlayParameters &overlayParameters()
     return parameters;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

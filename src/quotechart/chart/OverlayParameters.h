@@ -16,4 +16,4 @@ struct OverlayParameters {
 
 OverlayParameters &overlayParameters();
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -31,7 +31,7 @@ void fillIndicatorCombos(ChartWidgets &w, const std::array<PaneSettings, PaneCou
     }
 }
 
-} // namespace
+}   // namespace
 
 REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>())
 {
@@ -109,4 +109,4 @@ int16_t REvuved::TechInd3() const { return d->document.pane_settings[2].indicato
 
 const PriceHistory &REvuved::history() const { return *d->history; }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -22,4 +22,4 @@ std::array<PaneSettings, PaneCount> readStoredPaneSettings()
     return panes;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

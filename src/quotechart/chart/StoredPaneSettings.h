@@ -12,4 +12,4 @@ namespace quotechart {
 // field's default, so start-up always completes.
 std::array<PaneSettings, PaneCount> readStoredPaneSettings();
 
-} // namespace quotechart
+}   // namespace quotechart

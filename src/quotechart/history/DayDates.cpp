@@ -27,4 +27,4 @@ std::optional<QDate> DayDates::at(const PriceHistory &history, int k)
     return read_[k] == Read::Date ? std::optional<QDate>(dates_[k]) : std::nullopt;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -24,4 +24,4 @@ private:
     std::vector<Read> read_;
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -33,7 +33,7 @@ private:
 
 bool isRegular(const struct stat &info) { return S_ISREG(info.st_mode); }
 
-} // namespace
+}   // namespace
 
 std::optional<QByteArray> readHistoryFile(const QString &path, qint64 byteLimit)
 {
@@ -69,4 +69,4 @@ std::optional<QByteArray> readHistoryFile(const QString &path, qint64 byteLimit)
     return bytes;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -23,4 +23,4 @@ inline constexpr qint64 HistoryFileByteLimit = qint64(32) << 20;
 // Empty when the path names no regular file or it cannot be opened.
 std::optional<QByteArray> readHistoryFile(const QString &path, qint64 byteLimit = HistoryFileByteLimit);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -15,4 +15,4 @@ std::optional<QString> historyFilePath(const QString &ticker)
     return QDir(applicationPath()).filePath(QStringLiteral("hist/") + name + QStringLiteral(".csv"));
 }
 
-} // namespace quotechart
+}   // namespace quotechart

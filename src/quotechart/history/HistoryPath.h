@@ -12,4 +12,4 @@ namespace quotechart {
 // "..", a NUL): such a ticker names no history file at all.
 std::optional<QString> historyFilePath(const QString &ticker);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -46,8 +46,7 @@ private:
 
 // Splits into at most `count` fields; further commas stay in the last one.
 // Missing fields are empty.
-template <std::size_t count>
-std::array<QStringView, count> splitFields(QStringView line)
+template <std::size_t count> std::array<QStringView, count> splitFields(QStringView line)
 {
     std::array<QStringView, count> fields;
     for (std::size_t f = 0; f + 1 < count; ++f) {
@@ -118,7 +117,7 @@ HistoryHeader readHeader(LineReader &lines)
     return header;
 }
 
-} // namespace
+}   // namespace
 
 HistoryHeader readHistoryText(QByteArrayView text, PriceHistory &history)
 {
@@ -136,4 +135,4 @@ HistoryHeader readHistoryText(QByteArrayView text, PriceHistory &history)
     return header;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

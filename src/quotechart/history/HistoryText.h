@@ -28,4 +28,4 @@ struct HistoryHeader {
 // 5000 rows are stored; slots above record_count are not cleared.
 HistoryHeader readHistoryText(QByteArrayView text, PriceHistory &history);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -2,7 +2,6 @@
 
 #include "platform/DateText.h"
 
-
 namespace quotechart {
 
 namespace {
@@ -23,7 +22,7 @@ Comparison compare(const PriceHistory &h, DayDates &cache, int k, const QDate &w
     return *date == wanted ? Comparison::Equal : Comparison::Greater;
 }
 
-} // namespace
+}   // namespace
 
 int16_t dayOfDate(const PriceHistory &h, DayDates &cache, QStringView text)
 {
@@ -53,4 +52,4 @@ int16_t dayOfDate(const PriceHistory &h, DayDates &cache, QStringView text)
     return 0;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -18,4 +18,4 @@ namespace quotechart {
 // matches.
 int16_t dayOfDate(const PriceHistory &history, DayDates &dates, QStringView date);
 
-} // namespace quotechart
+}   // namespace quotechart

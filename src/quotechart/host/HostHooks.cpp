@@ -30,7 +30,7 @@ QString &configuredSite()
     return site;
 }
 
-} // namespace
+}   // namespace
 
 void setApplicationPath(const QString &dir) { configuredPath() = dir; }
 
@@ -44,4 +44,4 @@ QString applicationPath()
 void setLookupSite(const QString &baseUrl) { configuredSite() = baseUrl; }
 QString lookupSite() { return configuredSite(); }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -31,7 +31,7 @@ void drawStochastic(PaneFrame &frame, const indicators::StochasticLines &lines)
     frame.drawMarginStrips();
 }
 
-} // namespace
+}   // namespace
 
 void DisplayRSI(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &p)
 {
@@ -44,26 +44,28 @@ void DisplayFastStochastic(const PaneTarget &target, const PriceHistory &h, int1
                            const PaneSettings &p)
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
-    drawStochastic(frame, indicators::fastStochasticLines(h.close_array, h.high_array, h.low_array, first, last,
-                                                          p.FS_periodsK, p.FS_periodsD));
+    drawStochastic(frame,
+                   indicators::fastStochasticLines(h.close_array, h.high_array, h.low_array, first, last, p.FS_periodsK,
+                                                   p.FS_periodsD));
 }
 
 void DisplaySlowStochastic(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
                            const PaneSettings &p)
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
-    drawStochastic(frame, indicators::slowStochasticLines(h.close_array, h.high_array, h.low_array, first, last,
-                                                          p.SS_periodsK, p.SS_periodsD));
+    drawStochastic(frame,
+                   indicators::slowStochasticLines(h.close_array, h.high_array, h.low_array, first, last, p.SS_periodsK,
+                                                   p.SS_periodsD));
 }
 
 void DisplayMoneyFlow(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
                       const PaneSettings &p)
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
-    frame.drawLine(indicators::moneyFlowIndexLine(h.close_array, h.high_array, h.low_array, h.volume_array, first,
-                                                  last, p.MoneyFlowperiods),
+    frame.drawLine(indicators::moneyFlowIndexLine(h.close_array, h.high_array, h.low_array, h.volume_array, first, last,
+                                                  p.MoneyFlowperiods),
                    MoneyFlowColour);
     frame.drawMarginStrips();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -29,4 +29,4 @@ extern const std::array<IndicatorInfo, 10> indicatorCatalogue;
 // The indicator with that number, or none (0, negative, 11 and above).
 const IndicatorInfo *findIndicator(int16_t number);
 
-} // namespace quotechart
+}   // namespace quotechart

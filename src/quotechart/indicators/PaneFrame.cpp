@@ -8,18 +8,17 @@ namespace quotechart {
 namespace {
 
 constexpr double Margin = PaneMargin;
-constexpr double BarSpread = 15;        // twips between the lines of a bar
-constexpr int WideBarDays = 130;        // below this many days bars get five lines
+constexpr double BarSpread = 15;   // twips between the lines of a bar
+constexpr int WideBarDays = 130;   // below this many days bars get five lines
 constexpr double LabelX = 50;
 
-} // namespace
+}   // namespace
 
 PaneFrame::PaneFrame(const PaneTarget &target, int16_t first, int16_t last)
     : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour),
       days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first), last_(last),
       width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
-{
-}
+{}
 
 std::optional<double> PaneFrame::x(int32_t day) const
 {
@@ -135,4 +134,4 @@ void PaneFrame::drawMarginStrips()
     pane_.fillBox(0, height_ - Margin, width_, height_, stripColour_);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

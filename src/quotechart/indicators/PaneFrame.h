@@ -79,4 +79,4 @@ private:
     double zeroY_ = 0;   // where value 0 sits
 };
 
-} // namespace quotechart
+}   // namespace quotechart

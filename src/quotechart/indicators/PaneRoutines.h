@@ -49,4 +49,4 @@ void DisplayOBV(const PaneTarget &target, const PriceHistory &history, int16_t f
 void DisplayMoneyFlow(const PaneTarget &target, const PriceHistory &history, int16_t first, int16_t last,
                       const PaneSettings &settings);
 
-} // namespace quotechart
+}   // namespace quotechart

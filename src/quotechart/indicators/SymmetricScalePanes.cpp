@@ -40,7 +40,7 @@ void drawPriceBars(const PaneTarget &target, int16_t first, int16_t last, const 
     frame.drawMarginStrips();
 }
 
-} // namespace
+}   // namespace
 
 void DisplayMACD(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &p)
 {
@@ -72,8 +72,8 @@ void DisplayMomentum(const PaneTarget &target, const PriceHistory &h, int16_t fi
 void DisplayVolatility(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
                        const PaneSettings &p)
 {
-    const indicators::SymmetricSeries volatility = indicators::volatilityLine(
-        h.high_array, h.low_array, first, last, p.Volatilityperiods1, p.Volatilityperiods2);
+    const indicators::SymmetricSeries volatility =
+        indicators::volatilityLine(h.high_array, h.low_array, first, last, p.Volatilityperiods1, p.Volatilityperiods2);
     PaneFrame frame = symmetricScaleFrame(target, first, last, volatility.M);
     frame.drawLine(volatility.values, Qt::black);
     frame.drawSymmetricRuler(priceLabel(volatility.M));
@@ -92,4 +92,4 @@ void DisplayOBV(const PaneTarget &target, const PriceHistory &h, int16_t first, 
     frame.drawMarginStrips();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -31,4 +31,4 @@ QString ValueToLabel(float value)
     return {};
 }
 
-} // namespace quotechart
+}   // namespace quotechart

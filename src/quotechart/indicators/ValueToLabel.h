@@ -11,4 +11,4 @@ namespace quotechart {
 // less gives an empty label; values beyond billions stay in billions.
 QString ValueToLabel(float value);
 
-} // namespace quotechart
+}   // namespace quotechart

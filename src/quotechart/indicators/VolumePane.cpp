@@ -6,8 +6,8 @@
 #include "indicators/PaneRoutines.h"
 #include "indicators/ValueToLabel.h"
 #include "indicators/calc/WindowFunctions.h"
-#include "render/Margins.h"
 #include "platform/SurfaceRegion.h"
+#include "render/Margins.h"
 
 namespace quotechart {
 
@@ -29,7 +29,7 @@ void drawVolumeBars(PaneFrame &frame, indicators::VolumeSeries volumes, float M,
     }
 }
 
-} // namespace
+}   // namespace
 
 void DisplayVolume(const PaneTarget &target, const PriceHistory &history, int16_t first, int16_t last,
                    const PaneSettings &)
@@ -55,4 +55,4 @@ void DisplayVolume(const PaneTarget &target, const PriceHistory &history, int16_
     frame.drawMarginStrips();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -21,8 +21,8 @@ constexpr int WheelNotch = 120;   // eighths of a degree in one notch of a mouse
 
 VerticalLineSurfaces verticalLineSurfaces(ChartWidgets &w)
 {
-    return {&w.Picture1->surface(), &w.techPanes[0]->surface(), &w.techPanes[1]->surface(),
-            &w.techPanes[2]->surface(), &w.DateRuler->surface()};
+    return {&w.Picture1->surface(), &w.techPanes[0]->surface(), &w.techPanes[1]->surface(), &w.techPanes[2]->surface(),
+            &w.DateRuler->surface()};
 }
 
 void setTextColour(QLabel *label, const QColor &colour)
@@ -32,7 +32,7 @@ void setTextColour(QLabel *label, const QColor &colour)
     label->setPalette(palette);
 }
 
-} // namespace
+}   // namespace
 
 void REvuved::connectInteraction()
 {
@@ -115,8 +115,7 @@ void REvuved::UpdateCaption(float &x)
 {
     ChartWidgets &w = d->widgets;
     const double width = w.Picture1->surface().scaleWidth();
-    const std::optional<int16_t> day =
-        DayAxis::singleSlot(width, starting_date_local, ending_date_local, 0).dayAt(x);
+    const std::optional<int16_t> day = DayAxis::singleSlot(width, starting_date_local, ending_date_local, 0).dayAt(x);
     if (!day)
         return;
     if (const std::optional<QString> caption = captionText(d->document.company_name, *d->history, *day))
@@ -171,4 +170,4 @@ bool REvuved::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

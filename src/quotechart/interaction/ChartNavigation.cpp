@@ -39,7 +39,7 @@ void moveTo(REvuved &chart, VisibleRange (*change)(VisibleRange, int16_t))
 VisibleRange forward(VisibleRange range, int16_t) { return pagedForward(range); }
 VisibleRange narrower(VisibleRange range, int16_t) { return zoomedIn(range); }
 
-} // namespace
+}   // namespace
 
 void REvuved::GoBackward()
 {
@@ -116,4 +116,4 @@ bool REvuved::arrowEvent(QObject *watched, QEvent *event)
     return false;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

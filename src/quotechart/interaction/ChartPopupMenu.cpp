@@ -17,10 +17,14 @@ void REvuved::connectPopupMenu()
     const PopupMenus &m = d->menus;
     DrawingSwitches &on = d->document.switches;
     const std::pair<QAction *, bool *> toggles[] = {
-        {m.mnuPopupMA10Days, &on.ma10_flag},           {m.mnuPopupMA50Days, &on.ma50_flag},
-        {m.mnuPopupMA200Days, &on.ma200_flag},         {m.mnuPriceIndicatorsBands, &on.bollinger_flag},
-        {m.mnuPopupHighLowClose, &on.high_low_close_flag}, {m.mnuGridSettingsVertical, &on.vertical_grid_flag},
-        {m.mnuGridSettingsHorizontal, &on.horizontal_grid_flag}, {m.mnuPopupHideChart, &on.hide_chart_flag},
+        {m.mnuPopupMA10Days, &on.ma10_flag},
+        {m.mnuPopupMA50Days, &on.ma50_flag},
+        {m.mnuPopupMA200Days, &on.ma200_flag},
+        {m.mnuPriceIndicatorsBands, &on.bollinger_flag},
+        {m.mnuPopupHighLowClose, &on.high_low_close_flag},
+        {m.mnuGridSettingsVertical, &on.vertical_grid_flag},
+        {m.mnuGridSettingsHorizontal, &on.horizontal_grid_flag},
+        {m.mnuPopupHideChart, &on.hide_chart_flag},
     };
     for (const auto &[action, flag] : toggles)
         connect(action, &QAction::triggered, this, [this, flag = flag] { toggle(*flag); });
@@ -82,4 +86,4 @@ void REvuved::chooseEnvelopes()
     redraw();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

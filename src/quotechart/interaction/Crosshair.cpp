@@ -31,4 +31,4 @@ void restoreSolidCopyPen(platform::SurfaceRegion &pane)
     pane.setDrawStyle(platform::LineStyle::Solid);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

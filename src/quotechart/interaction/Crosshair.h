@@ -23,4 +23,4 @@ void invertHorizontalLine(platform::SurfaceRegion &pane, double y);
 void restoreCopyPen(const VerticalLineSurfaces &surfaces);
 void restoreSolidCopyPen(platform::SurfaceRegion &pane);
 
-} // namespace quotechart
+}   // namespace quotechart

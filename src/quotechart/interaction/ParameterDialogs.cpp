@@ -78,7 +78,7 @@ private:
     std::vector<QLineEdit *> texts_;
 };
 
-} // namespace
+}   // namespace
 
 void askCustomMAPeriod(QWidget *parent, int16_t &custom_ma_period)
 {
@@ -94,4 +94,4 @@ void askEnvelopeSettings(QWidget *parent, int16_t &envelope_period, int16_t &env
     dialog.exec();
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -15,4 +15,4 @@ namespace quotechart {
 void askCustomMAPeriod(QWidget *parent, int16_t &custom_ma_period);
 void askEnvelopeSettings(QWidget *parent, int16_t &envelope_period, int16_t &envelope_percent);
 
-} // namespace quotechart
+}   // namespace quotechart

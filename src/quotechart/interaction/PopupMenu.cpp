@@ -32,7 +32,7 @@ QAction *entry(QMenu *parent, const char *name, const char *caption, bool checka
 
 void separator(QMenu *parent, const char *name) { parent->addSeparator()->setObjectName(QLatin1String(name)); }
 
-} // namespace
+}   // namespace
 
 PopupMenus createPopupMenus(QWidget &owner)
 {
@@ -65,4 +65,4 @@ PopupMenus createPopupMenus(QWidget &owner)
     return m;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -32,4 +32,4 @@ struct PopupMenus {
 // Builds both menu trees as children of `owner`; nothing is connected.
 PopupMenus createPopupMenus(QWidget &owner);
 
-} // namespace quotechart
+}   // namespace quotechart

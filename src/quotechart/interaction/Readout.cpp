@@ -13,7 +13,7 @@ bool loaded(const PriceHistory &h, int d) { return d >= 1 && d <= h.record_count
 
 QString price(float value) { return platform::formatNumber(value, u"###.00"); }
 
-} // namespace
+}   // namespace
 
 std::optional<QString> captionText(const QString &company, const PriceHistory &h, int d)
 {
@@ -23,8 +23,8 @@ std::optional<QString> captionText(const QString &company, const PriceHistory &h
     if (!date)
         return std::nullopt;
     return company + QStringLiteral("   High: $") + price(h.high_array[d]) + QStringLiteral("   Low: $") +
-           price(h.low_array[d]) + QStringLiteral("   Close: $") + price(h.close_array[d]) +
-           QStringLiteral("   Date: ") + platform::formatDate(*date, u"dd,mmm,yyyy");
+        price(h.low_array[d]) + QStringLiteral("   Close: $") + price(h.close_array[d]) + QStringLiteral("   Date: ") +
+        platform::formatDate(*date, u"dd,mmm,yyyy");
 }
 
 std::optional<ChangeReadout> changeReadout(const PriceHistory &h, int d)
@@ -40,9 +40,9 @@ std::optional<ChangeReadout> changeReadout(const PriceHistory &h, int d)
     ChangeReadout readout;
     readout.rise = rise;
     readout.text = QStringLiteral("Change ") + sign + QStringLiteral("$") +
-                   platform::formatNumber(std::fabs(change), u"####0.00") + QStringLiteral("   ") + sign +
-                   platform::formatNumber(std::fabs(pct), u"####0.00") + QStringLiteral("%");
+        platform::formatNumber(std::fabs(change), u"####0.00") + QStringLiteral("   ") + sign +
+        platform::formatNumber(std::fabs(pct), u"####0.00") + QStringLiteral("%");
     return readout;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -24,4 +24,4 @@ struct ChangeReadout {
 // its text. A previous close of 0 leaves the percentage at 0.
 std::optional<ChangeReadout> changeReadout(const PriceHistory &history, int d);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -17,4 +17,4 @@ void sendTimeRangeKey()
     QWindowSystemInterface::handleKeyEvent<Queue>(window, QEvent::KeyRelease, Qt::Key_T, Qt::ControlModifier, text);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

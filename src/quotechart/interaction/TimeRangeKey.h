@@ -7,4 +7,4 @@ namespace quotechart {
 
 void sendTimeRangeKey();
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -71,4 +71,4 @@ std::optional<VisibleRange> steppedNewer(VisibleRange r)
     return VisibleRange{*s, *e};
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -29,4 +29,4 @@ inline constexpr int16_t ArrowStep = 5;
 std::optional<VisibleRange> steppedOlder(VisibleRange range, int16_t recordCount);
 std::optional<VisibleRange> steppedNewer(VisibleRange range);
 
-} // namespace quotechart
+}   // namespace quotechart

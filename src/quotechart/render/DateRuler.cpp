@@ -30,8 +30,7 @@ class DateRulerPainter {
 public:
     DateRulerPainter(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, bool verticalGrid)
         : ruler_(ruler), pane_(pane), verticalGrid_(verticalGrid), pixel_(ruler.twipsPerPixelX())
-    {
-    }
+    {}
 
     void draw(DateRulerStyle style, const PriceHistory &h, const VisitedDay &day)
     {
@@ -119,7 +118,7 @@ private:
     double pixel_;
 };
 
-} // namespace
+}   // namespace
 
 DateRulerStyle dateRulerStyle(int n)
 {
@@ -155,4 +154,4 @@ void drawDateRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane
     }
 }
 
-} // namespace quotechart
+}   // namespace quotechart

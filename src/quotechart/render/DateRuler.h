@@ -2,8 +2,8 @@
 // Drawing the date ruler under the price pane, and the vertical grid.
 
 #include "history/DayDates.h"
-#include "render/DayAxis.h"
 #include "quotechart/PriceHistory.h"
+#include "render/DayAxis.h"
 
 #include <cstdint>
 
@@ -31,4 +31,4 @@ DateRulerStyle dateRulerStyle(int visibleDays);
 void drawDateRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceHistory &history,
                    DayDates &dates, const DayAxis &axis, bool verticalGrid);
 
-} // namespace quotechart
+}   // namespace quotechart

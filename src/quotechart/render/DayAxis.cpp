@@ -48,4 +48,4 @@ std::optional<int16_t> DayAxis::dayAt(double x) const
     return nearest ? platform::sub16(*nearest, 1) : std::nullopt;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

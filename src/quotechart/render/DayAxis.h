@@ -42,8 +42,7 @@ private:
     enum class Rounding { SingleSlot, ExactSlots, DoubleSlot };
     DayAxis(Rounding rounding, double width, int16_t s, int16_t e, double slot, int slots)
         : rounding_(rounding), width_(width), s_(s), e_(e), slot_(slot), slots_(slots)
-    {
-    }
+    {}
 
     Rounding rounding_;
     double width_;
@@ -53,4 +52,4 @@ private:
     int slots_;     // e - s + 2
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -19,4 +19,4 @@ inline void drawGridLine(platform::SurfaceRegion &pane, double x1, double y1, do
     pane.setDrawStyle(platform::LineStyle::Solid);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -7,4 +7,4 @@ namespace quotechart {
 
 inline constexpr double PaneMargin = 50;   // twips
 
-} // namespace quotechart
+}   // namespace quotechart

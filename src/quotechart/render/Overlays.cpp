@@ -58,7 +58,7 @@ std::optional<double> scaled(const WorkSeries &series, int day, double factor)
     return value ? std::optional<double>(*value * factor) : std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<int16_t> lastAveragedDay(int16_t e, int period, int16_t recordCount)
 {
@@ -100,8 +100,8 @@ void drawBollingerBands(platform::SurfaceRegion &pane, const PriceChartView &vie
     WorkSeries band(PriceHistory::capacity);
     indicators::BollingerBands(loadedCloses(view.history), average.view(), band, view.s, view.e, period, width);
     const int last = view.e + period > view.history.record_count
-                         ? int(platform::roundHalfEven(view.history.record_count - double(period)))
-                         : view.e;
+        ? int(platform::roundHalfEven(view.history.record_count - double(period)))
+        : view.e;
     auto edge = [&](int k, double side) -> std::optional<double> {
         const std::optional<float> mid = average.read(k), spread = band.read(k);
         return mid && spread ? std::optional<double>(*mid + side * *spread) : std::nullopt;
@@ -110,4 +110,4 @@ void drawBollingerBands(platform::SurfaceRegion &pane, const PriceChartView &vie
     drawDaySegments(pane, view, last - 1, [&](int k) { return edge(k, +1); });
 }
 
-} // namespace quotechart
+}   // namespace quotechart

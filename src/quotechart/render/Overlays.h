@@ -27,4 +27,4 @@ void drawEnvelopes(platform::SurfaceRegion &pane, const PriceChartView &view, in
 // Two lines `width` standard deviations above and below the average.
 void drawBollingerBands(platform::SurfaceRegion &pane, const PriceChartView &view, float period, float width);
 
-} // namespace quotechart
+}   // namespace quotechart

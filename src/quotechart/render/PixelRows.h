@@ -35,4 +35,4 @@ private:
     int row_ = 0;
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -19,4 +19,4 @@ double PriceAxis::rulerLineY(double j) const
 
 double PriceAxis::yOverBottomEdge(double price) const { return height_ - (price - foot()) * scale_.price_scale; }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -34,4 +34,4 @@ private:
     PriceScale scale_;
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -38,7 +38,7 @@ void drawBar(platform::SurfaceRegion &pane, const PriceChartView &view, int k, B
     }
 }
 
-} // namespace
+}   // namespace
 
 BarStyle barStyleForSpan(int span)
 {
@@ -66,4 +66,4 @@ void drawCloseLine(platform::SurfaceRegion &pane, const PriceChartView &view)
     }
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -24,4 +24,4 @@ void drawPriceBars(platform::SurfaceRegion &pane, const PriceChartView &view);
 // to the left edge; a segment to a day that is not loaded is left out.
 void drawCloseLine(platform::SurfaceRegion &pane, const PriceChartView &view);
 
-} // namespace quotechart
+}   // namespace quotechart

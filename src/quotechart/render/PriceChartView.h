@@ -12,8 +12,8 @@ namespace quotechart {
 
 struct PriceChartView {
     const PriceHistory &history;
-    int16_t s;           // newest visible day
-    int16_t e;           // oldest visible day
+    int16_t s;   // newest visible day
+    int16_t e;   // oldest visible day
     DayAxis days;
     PriceAxis prices;
 
@@ -23,4 +23,4 @@ struct PriceChartView {
     bool loaded(int k) const { return k >= 1 && k <= history.record_count; }
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -21,7 +21,7 @@ float extreme(const PriceHistory &h, const std::array<float, PriceHistory::capac
     return result;
 }
 
-} // namespace
+}   // namespace
 
 float highestHigh(const PriceHistory &h, int16_t from, int16_t to)
 {
@@ -33,4 +33,4 @@ float lowestLow(const PriceHistory &h, int16_t from, int16_t to)
     return extreme(h, h.low_array, from, to, [](float a, float b) { return a < b; });
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -13,4 +13,4 @@ namespace quotechart {
 float highestHigh(const PriceHistory &history, int16_t from, int16_t to);
 float lowestLow(const PriceHistory &history, int16_t from, int16_t to);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -11,8 +11,8 @@ namespace quotechart {
 namespace {
 
 constexpr double LabelX = 10;
-constexpr double LabelRise = 180;     // labels sit this far above their line
-constexpr double TopLabelLimit = 45;  // labels closer to the top are left out
+constexpr double LabelRise = 180;      // labels sit this far above their line
+constexpr double TopLabelLimit = 45;   // labels closer to the top are left out
 constexpr double TickFrom = 50;
 constexpr double MinorTickFrom = 550;
 constexpr double RulerRight = 650;
@@ -42,7 +42,7 @@ void drawLine(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, con
     }
 }
 
-} // namespace
+}   // namespace
 
 void drawPriceRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceAxis &axis,
                     bool horizontalGrid)
@@ -56,4 +56,4 @@ void drawPriceRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pan
         drawLine(ruler, pane, axis, j, horizontalGrid, rows);
 }
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -16,4 +16,4 @@ class PriceAxis;
 void drawPriceRuler(platform::SurfaceRegion &ruler, platform::SurfaceRegion &pane, const PriceAxis &axis,
                     bool horizontalGrid);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -12,4 +12,4 @@ struct PriceScale {
     float day_width = 0;     // horizontal twips per day slot
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -17,8 +17,22 @@ struct StepRow {
 };
 
 constexpr std::array<StepRow, 16> steps{{
-    {5000, 1000}, {2500, 500}, {1500, 250}, {1000, 150}, {500, 100}, {250, 50}, {150, 25}, {100, 15},
-    {50, 10}, {25, 5}, {10, 2.5f}, {5, 1}, {2.5f, 0.5f}, {1, 0.2f}, {0.5f, 0.1f}, {0.1f, 0.05f},
+    {5000, 1000},
+    {2500, 500},
+    {1500, 250},
+    {1000, 150},
+    {500, 100},
+    {250, 50},
+    {150, 25},
+    {100, 15},
+    {50, 10},
+    {25, 5},
+    {10, 2.5f},
+    {5, 1},
+    {2.5f, 0.5f},
+    {1, 0.2f},
+    {0.5f, 0.1f},
+    {0.1f, 0.05f},
 }};
 constexpr float SmallestTick = 0.02f;
 
@@ -30,7 +44,7 @@ std::optional<int16_t> within16Bits(std::optional<float> ticks)
     return int16_t(count);
 }
 
-} // namespace
+}   // namespace
 
 float priceTickFor(float range)
 {
@@ -82,4 +96,4 @@ PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceSca
     return scale;
 }
 
-} // namespace quotechart
+}   // namespace quotechart

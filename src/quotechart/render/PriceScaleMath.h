@@ -38,4 +38,4 @@ std::optional<float> priceScaleFor(double height, float highTicks, float lowTick
 // computed keeps the one in `previous`.
 PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale previous);
 
-} // namespace quotechart
+}   // namespace quotechart

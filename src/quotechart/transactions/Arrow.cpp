@@ -22,7 +22,7 @@ constexpr Segment ArrowSegments[] = {
 
 int at(float base, int offset) { return int(platform::roundHalfEven(double(base) + offset)); }
 
-} // namespace
+}   // namespace
 
 void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy)
 {
@@ -39,4 +39,4 @@ void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy)
     }
 }
 
-} // namespace quotechart
+}   // namespace quotechart

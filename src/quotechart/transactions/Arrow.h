@@ -14,4 +14,4 @@ namespace quotechart {
 // four rows away. Each coordinate is rounded after its offset is added.
 void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy);
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -10,8 +10,8 @@ namespace quotechart {
 
 struct TransactionTables {
     static constexpr int16_t capacity = 250;
-    std::array<int16_t, capacity + 1> buy_days{};    // entry 0 unused
+    std::array<int16_t, capacity + 1> buy_days{};   // entry 0 unused
     std::array<int16_t, capacity + 1> sell_days{};
 };
 
-} // namespace quotechart
+}   // namespace quotechart

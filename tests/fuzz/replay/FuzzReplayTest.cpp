@@ -23,10 +23,7 @@ struct BrokenRule : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] void throwBrokenRule(const char *rule)
-{
-    throw BrokenRule(rule);
-}
+[[noreturn]] void throwBrokenRule(const char *rule) { throw BrokenRule(rule); }
 
 std::vector<std::string> seedsOf(const char *entry)
 {
@@ -41,12 +38,60 @@ std::vector<std::string> seedsOf(const char *entry)
 }
 
 // Pieces that parsers of numbers, dates and comma-separated lines react to.
-const std::vector<std::string> pieces = {
-    "0", "1", "5", "9", "00", "12", "29", "30", "99", "2001", "0099", "9999", "12.5", "1e3", "E-05",
-    "e400", "1.7976931348623157e308", "4.9e-324", "9007199254740993", ".", "-", "+", "e", "E", " ",
-    "  ", "\t", ",", "/", "-", "\r\n", "\n", "Jan", "feb", "MAR", "September", "Sept", "Ja", "May,",
-    "#", "0.00", "####0.0", "###.00", "dd", "mmm", "yyyy", "d", "m", "yy", "\xc3\xa4", "\xef\xbf\xbd",
-    "\xf0\x9f\x98\x80", "\xff", std::string(1, '\0')};
+const std::vector<std::string> pieces = {"0",
+                                         "1",
+                                         "5",
+                                         "9",
+                                         "00",
+                                         "12",
+                                         "29",
+                                         "30",
+                                         "99",
+                                         "2001",
+                                         "0099",
+                                         "9999",
+                                         "12.5",
+                                         "1e3",
+                                         "E-05",
+                                         "e400",
+                                         "1.7976931348623157e308",
+                                         "4.9e-324",
+                                         "9007199254740993",
+                                         ".",
+                                         "-",
+                                         "+",
+                                         "e",
+                                         "E",
+                                         " ",
+                                         "  ",
+                                         "\t",
+                                         ",",
+                                         "/",
+                                         "-",
+                                         "\r\n",
+                                         "\n",
+                                         "Jan",
+                                         "feb",
+                                         "MAR",
+                                         "September",
+                                         "Sept",
+                                         "Ja",
+                                         "May,",
+                                         "#",
+                                         "0.00",
+                                         "####0.0",
+                                         "###.00",
+                                         "dd",
+                                         "mmm",
+                                         "yyyy",
+                                         "d",
+                                         "m",
+                                         "yy",
+                                         "\xc3\xa4",
+                                         "\xef\xbf\xbd",
+                                         "\xf0\x9f\x98\x80",
+                                         "\xff",
+                                         std::string(1, '\0')};
 
 // Made-up inputs from a fixed seed: the same series on every run and machine.
 class InputMaker {
@@ -56,14 +101,10 @@ public:
     std::string next()
     {
         switch (below(4)) {
-        case 0:
-            return piecesJoined();
-        case 1:
-            return randomBytes();
-        case 2:
-            return mutated(seeds_[below(seeds_.size())]);
-        default:
-            return spliced();
+        case 0: return piecesJoined();
+        case 1: return randomBytes();
+        case 2: return mutated(seeds_[below(seeds_.size())]);
+        default: return spliced();
         }
     }
 
@@ -95,15 +136,9 @@ private:
                 if (at < input.size())
                     input[at] = char(random_());
                 break;
-            case 1:
-                input.insert(at, pieces[below(pieces.size())]);
-                break;
-            case 2:
-                input.erase(at, below(8));
-                break;
-            default:
-                input.insert(at, input.substr(at, below(16)));
-                break;
+            case 1: input.insert(at, pieces[below(pieces.size())]); break;
+            case 2: input.erase(at, below(8)); break;
+            default: input.insert(at, input.substr(at, below(16))); break;
             }
         }
         return input;
@@ -154,13 +189,10 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 // Names the entry in test output and CTest listings.
-void PrintTo(const FuzzEntry &entry, std::ostream *out)
-{
-    *out << entry.name;
-}
+void PrintTo(const FuzzEntry &entry, std::ostream *out) { *out << entry.name; }
 
 TEST_P(FuzzReplay, SeedsAndMadeUpInputsKeepEveryRule)
 {

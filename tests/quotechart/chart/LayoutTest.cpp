@@ -49,10 +49,10 @@ TEST_F(Layout, SkipsPlacementsThatWouldHaveNegativeSizes)
     const QRect caption = geometry("CaptionLabel");
     chart->resize(150, 40);   // W = 2250 < 3250, H = 600
     QApplication::processEvents();
-    EXPECT_EQ(geometry("Picture1"), price);        // width W - 3250 < 0: kept
-    EXPECT_EQ(geometry("CaptionLabel"), caption);  // width W - 5000 < 0: kept
+    EXPECT_EQ(geometry("Picture1"), price);         // width W - 3250 < 0: kept
+    EXPECT_EQ(geometry("CaptionLabel"), caption);   // width W - 5000 < 0: kept
     EXPECT_EQ(geometry("SSTab1"), QRect(-17, 0, 167, 40));
-    EXPECT_EQ(geometry("PriceRuler").y(), 15);     // height 2H/3 - 520 = -120: kept
+    EXPECT_EQ(geometry("PriceRuler").y(), 15);   // height 2H/3 - 520 = -120: kept
     EXPECT_EQ(geometry("TechRuler1"), QRect(0, 27, 43, 4));
 
     chart->resize(1, 1);
@@ -62,4 +62,4 @@ TEST_F(Layout, SkipsPlacementsThatWouldHaveNegativeSizes)
     SUCCEED();
 }
 
-} // namespace
+}   // namespace

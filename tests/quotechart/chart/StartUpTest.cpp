@@ -49,8 +49,9 @@ TEST_F(StartUp, DefaultsWithoutStoredSettings)
 TEST_F(StartUp, CombosListTheTenIndicatorsAndSelectTheStoredOnes)
 {
     showChart();
-    const QStringList names{"Volume", "RSI", "Fast Stochastic", "Slow Stochastic", "MACD",
-                            "Exp. MA Difference", "Momentum", "Volatility", "On Balance Volume", "Money Flow Index"};
+    const QStringList names{
+        "Volume",   "RSI",        "Fast Stochastic",   "Slow Stochastic", "MACD", "Exp. MA Difference",
+        "Momentum", "Volatility", "On Balance Volume", "Money Flow Index"};
     for (int k = 1; k <= 3; ++k) {
         auto *combo = child<QComboBox>(QStringLiteral("Combo(%1)").arg(k));
         ASSERT_NE(combo, nullptr) << k;
@@ -168,4 +169,4 @@ TEST_F(StartUp, ChildControlsCarryTheirInterfaceNames)
     EXPECT_EQ(child<QTreeWidget>("ListView1")->columnCount(), 4);
 }
 
-} // namespace
+}   // namespace

@@ -115,9 +115,11 @@ TEST_F(HostileFiles, AFileTruncatedWhileItIsReadLoadsWhatWasRead)
 TEST_F(HostileFiles, AnUnreadableDateFailsTheLookupOnlyWhereItIsCompared)
 {
     const QByteArray header = "Date,Open,High,Low,Close,Volume\n";
-    hist.write("GAP.csv", header + "2001-01-05,10,11,9,10,100\n"
-                                   "not-a-date,10,11,9,10,100\n"
-                                   "2001-01-03,10,11,9,10,100\n");
+    hist.write("GAP.csv",
+               header +
+                   "2001-01-05,10,11,9,10,100\n"
+                   "not-a-date,10,11,9,10,100\n"
+                   "2001-01-03,10,11,9,10,100\n");
     load("GAP");
     ASSERT_EQ(h().record_count, 3);
     const auto dayOf = [this](const char *date) {
@@ -132,9 +134,11 @@ TEST_F(HostileFiles, AnUnreadableDateFailsTheLookupOnlyWhereItIsCompared)
     EXPECT_EQ(dayOf("not-a-date"), 0);
 
     // The ends themselves are compared by every lookup.
-    hist.write("END.csv", header + "2001-01-05,10,11,9,10,100\n"
-                                   "2001-01-04,10,11,9,10,100\n"
-                                   "sometime,10,11,9,10,100\n");
+    hist.write("END.csv",
+               header +
+                   "2001-01-05,10,11,9,10,100\n"
+                   "2001-01-04,10,11,9,10,100\n"
+                   "sometime,10,11,9,10,100\n");
     load("END");
     EXPECT_EQ(dayOf("2001-01-06"), 0);
     EXPECT_EQ(dayOf("2001-01-05"), 0);
@@ -143,8 +147,9 @@ TEST_F(HostileFiles, AnUnreadableDateFailsTheLookupOnlyWhereItIsCompared)
 TEST_F(HostileFiles, TenMillionCharacterFieldsLoadAndDraw)
 {
     const QByteArray name(10'000'000, 'N'), date(10'000'000, '7');
-    hist.write("VAST.csv", QByteArray(40, 'x') + "\nsecond\n" + name + "(VA)\nfourth\nfifth\n" + date
-                               + ",11,9,10,700\n2001-01-04,11,9,10,700\n");
+    hist.write("VAST.csv",
+               QByteArray(40, 'x') + "\nsecond\n" + name + "(VA)\nfourth\nfifth\n" + date +
+                   ",11,9,10,700\n2001-01-04,11,9,10,700\n");
     load("VAST");
     ASSERT_EQ(h().record_count, 2);
     EXPECT_EQ(h().date_array[1].size(), date.size());
@@ -185,4 +190,4 @@ TEST_F(HostileFiles, HandledInputPrintsNothing)
     EXPECT_EQ(messages, 0);
 }
 
-} // namespace
+}   // namespace

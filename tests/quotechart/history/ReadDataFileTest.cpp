@@ -16,10 +16,11 @@ protected:
 
 TEST_F(ReadDataFile, StandardLayoutSkipsRowsWithAZeroHighOrLow)
 {
-    hist.write("ACME.csv", "Date,Open,High,Low,Close,Volume\n"
-                           "2001-01-05,10,11.5,9.5,10.25,1500\n"
-                           "2001-01-04,10,0,9.5,10.25,1500\n"
-                           "2001-01-03,9,10,8.75,9.5,2500.5\n");
+    hist.write("ACME.csv",
+               "Date,Open,High,Low,Close,Volume\n"
+               "2001-01-05,10,11.5,9.5,10.25,1500\n"
+               "2001-01-04,10,0,9.5,10.25,1500\n"
+               "2001-01-03,9,10,8.75,9.5,2500.5\n");
     QString ticker = "ACME";
     bool today = true;
     const QVariant result = chart->ReadDataFile(ticker, today);
@@ -40,14 +41,16 @@ TEST_F(ReadDataFile, StandardLayoutSkipsRowsWithAZeroHighOrLow)
 TEST_F(ReadDataFile, AFirstLineOfFortyCharactersSelectsTheLongHeader)
 {
     const QByteArray forty(40, 'x');
-    hist.write("LONG.csv", forty + "\nsecond\nACME Corporation (AC)\nfourth\nfifth\n"
-                                   "2-Jan-01,11,9,10,700\n"
-                                   "29-Dec-00,12,10,11,800,extra,fields\n");
+    hist.write("LONG.csv",
+               forty +
+                   "\nsecond\nACME Corporation (AC)\nfourth\nfifth\n"
+                   "2-Jan-01,11,9,10,700\n"
+                   "29-Dec-00,12,10,11,800,extra,fields\n");
     load("LONG");
     EXPECT_EQ(h().record_count, 2);
     EXPECT_FLOAT_EQ(h().high_array[1], 11);
     EXPECT_FLOAT_EQ(h().close_array[2], 11);
-    EXPECT_EQ(h().volume_array[2], 800);   // "800,extra,fields" is read from its start
+    EXPECT_EQ(h().volume_array[2], 800);         // "800,extra,fields" is read from its start
     EXPECT_EQ(caption(), "ACME Corporation ");   // the last four characters, "(AC)", are cut off
     EXPECT_EQ(chart->CompanyName(), "ACME Corporation ");
 
@@ -60,13 +63,14 @@ TEST_F(ReadDataFile, AFirstLineOfFortyCharactersSelectsTheLongHeader)
 
 TEST_F(ReadDataFile, AShortLineIsReplacedByTheNextOne)
 {
-    hist.write("GAPS.csv", "Date,Open,High,Low,Close,Volume\n"
-                           "\n"
-                           "2001-01-05,1,2,1,2,3\n"       // 20 characters: a day
-                           "2001-1-4,1,2,1,2\n"           // 16 characters: replaced by the next line
-                           "2001-01-03,1,4,1,4,3\r\n"
-                           "2001-01-02,1,5,1,5,3\r"       // a lone CR ends a line too
-                           "2001-01-01,1,6,1,6,3");       // no line end at all
+    hist.write("GAPS.csv",
+               "Date,Open,High,Low,Close,Volume\n"
+               "\n"
+               "2001-01-05,1,2,1,2,3\n"   // 20 characters: a day
+               "2001-1-4,1,2,1,2\n"       // 16 characters: replaced by the next line
+               "2001-01-03,1,4,1,4,3\r\n"
+               "2001-01-02,1,5,1,5,3\r"   // a lone CR ends a line too
+               "2001-01-01,1,6,1,6,3");   // no line end at all
     load("GAPS");
     EXPECT_EQ(h().record_count, 4);
     EXPECT_EQ(h().date_array[1], "2001-01-05");
@@ -116,9 +120,10 @@ TEST_F(ReadDataFile, AValueTooLargeForItsTypeKeepsTheSlotsPreviousValue)
 
 TEST_F(ReadDataFile, MissingFieldsCountAsZero)
 {
-    hist.write("FEW.csv", "Date,Open,High,Low,Close,Volume\n"
-                          "2001-01-05,1,2,1.5\n"              // no close, no volume: stored as 0
-                          "2001-01-04,1,2 and more text\n");  // no low: dropped
+    hist.write("FEW.csv",
+               "Date,Open,High,Low,Close,Volume\n"
+               "2001-01-05,1,2,1.5\n"               // no close, no volume: stored as 0
+               "2001-01-04,1,2 and more text\n");   // no low: dropped
     load("FEW");
     EXPECT_EQ(h().record_count, 1);
     EXPECT_FLOAT_EQ(h().close_array[1], 0);
@@ -157,7 +162,8 @@ TEST_F(ReadDataFile, SurvivesHostileContent)
     EXPECT_GE(h().record_count, 0);
     EXPECT_LE(h().record_count, 5000);
 
-    hist.write("WIDE.csv", "Date,Open,High,Low,Close,Volume\n" + QByteArray(2'000'000, '9') + "\n2001-01-05,1,2,1,2,3\n");
+    hist.write("WIDE.csv",
+               "Date,Open,High,Low,Close,Volume\n" + QByteArray(2'000'000, '9') + "\n2001-01-05,1,2,1,2,3\n");
     load("WIDE");
     EXPECT_EQ(h().record_count, 1);   // the wide line is a single field: no high, so no day
 
@@ -194,4 +200,4 @@ TEST_F(ReadDataFile, LoadsTheShippedSamples)
     EXPECT_EQ(h().volume_array[1047], 22351900);
 }
 
-} // namespace
+}   // namespace

@@ -33,7 +33,7 @@ TEST_F(TradingDays, FindsTheDayOrTheTradingDayBeforeAWeekend)
     EXPECT_EQ(dayOf("2014-08-08"), 1);
     EXPECT_EQ(dayOf("2014-08-07"), 2);
     EXPECT_EQ(dayOf("9-Aug-14"), 1);                          // Saturday -> Friday
-    EXPECT_EQ(dayOf("2014-08-03"), indexOf("2014-08-01"));   // Sunday -> Friday
+    EXPECT_EQ(dayOf("2014-08-03"), indexOf("2014-08-01"));    // Sunday -> Friday
     EXPECT_EQ(dayOf("Jul 4, 2014"), indexOf("2014-07-03"));   // holiday -> day before
     EXPECT_EQ(dayOf("2001-09-17"), indexOf("2001-09-17"));
 }
@@ -89,4 +89,4 @@ TEST_F(TradingDays, ConvertTradingDateReturnsItsArgumentUnchanged)
     }
 }
 
-} // namespace
+}   // namespace

@@ -39,4 +39,4 @@ TEST(LongPeriodsPane, StoredLongPeriodsAreKeptAndDrawn)
     EXPECT_EQ(platform::SettingsStore::read("MoneyFlowperiods1", "0"), "32767");
 }
 
-} // namespace
+}   // namespace

@@ -192,9 +192,9 @@ TEST_F(Panes, DaysBeyondTheWorkSeriesDrawOnlyInThePanesThatKeepNoSeries)
         bool drawsBeyond3000;
     };
     const Case cases[] = {
-        {3, QColor(200, 0, 0), false},    {5, QColor(28, 177, 227), false}, {8, QColor(0, 0, 0), false},
-        {9, QColor(0, 128, 0), false},    {10, QColor(178, 0, 178), false}, {2, QColor(0, 0, 0), true},
-        {6, QColor(0, 200, 0), true},     {7, QColor(0, 70, 0), true},
+        {3, QColor(200, 0, 0), false}, {5, QColor(28, 177, 227), false}, {8, QColor(0, 0, 0), false},
+        {9, QColor(0, 128, 0), false}, {10, QColor(178, 0, 178), false}, {2, QColor(0, 0, 0), true},
+        {6, QColor(0, 200, 0), true},  {7, QColor(0, 70, 0), true},
     };
     for (const Case &c : cases) {
         display(c.indicator, 0, 0);
@@ -220,4 +220,4 @@ TEST_F(Panes, CalledWithoutClearTheRulersStartAfresh)
     EXPECT_EQ(ruler(2).image(), before);
 }
 
-} // namespace
+}   // namespace

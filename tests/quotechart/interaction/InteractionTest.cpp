@@ -191,8 +191,9 @@ TEST_F(Interaction, ARightReleaseMovesTheLineSetsTheCheckMarksAndOpensTheMenu)
     EXPECT_TRUE(answer->answered());
     EXPECT_FLOAT_EQ(chart->OldVerticalLineX, float(400 * T));
     checked.sort();
-    EXPECT_EQ(checked, QStringList({"mnuGridSettingsHorizontal", "mnuGridSettingsVertical", "mnuPopupHighLowClose",
-                                    "mnuPopupMA10Days", "mnuPopupMA200Days", "mnuPriceIndicatorsBands"}));
+    EXPECT_EQ(checked,
+              QStringList({"mnuGridSettingsHorizontal", "mnuGridSettingsVertical", "mnuPopupHighLowClose",
+                           "mnuPopupMA10Days", "mnuPopupMA200Days", "mnuPriceIndicatorsBands"}));
 }
 
 TEST_F(Interaction, TheMenuTreeHasTheNamedEntriesInOrder)
@@ -202,11 +203,12 @@ TEST_F(Interaction, TheMenuTreeHasTheNamedEntriesInOrder)
     QStringList top;
     for (QAction *action : popup->actions())
         top << action->objectName() + "=" + action->text();
-    EXPECT_EQ(top, QStringList({"mnuPopupMA=Moving  Averages", "mnuPriceIndicators=Price Indicators",
-                                "mnuPopupHighLowClose=High-Low-Close", "mnuPopupSep2=", "mnuGridSettings=Grid Settings",
-                                "mnuPopupSep=", "mnuPopupTimeRange=Time Range", "mnuPopupSep3=",
-                                "mnuPopupRecordBuy=Record &Buy", "mnuPopupRecordSell=Record &Sell",
-                                "mnuPopupHideChart=Hide Chart"}));
+    EXPECT_EQ(
+        top,
+        QStringList({"mnuPopupMA=Moving  Averages", "mnuPriceIndicators=Price Indicators",
+                     "mnuPopupHighLowClose=High-Low-Close", "mnuPopupSep2=", "mnuGridSettings=Grid Settings",
+                     "mnuPopupSep=", "mnuPopupTimeRange=Time Range", "mnuPopupSep3=", "mnuPopupRecordBuy=Record &Buy",
+                     "mnuPopupRecordSell=Record &Sell", "mnuPopupHideChart=Hide Chart"}));
     EXPECT_FALSE(chart->findChild<QAction *>("mnuPopupHideChart")->isVisible());
     for (QAction *action : chart->findChildren<QAction *>())
         EXPECT_TRUE(action->shortcut().isEmpty()) << action->objectName().toStdString();
@@ -349,8 +351,8 @@ TEST_F(Interaction, KeysAndTheWheelStepPageAndZoom)
     EXPECT_TRUE(rangeIs(1, 22));
 
     auto wheel = [&](int delta) {
-        QWheelEvent event(QPointF(100, 100), price().mapToGlobal(QPointF(100, 100)), {}, QPoint(0, delta),
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(100, 100), price().mapToGlobal(QPointF(100, 100)), {}, QPoint(0, delta), Qt::NoButton,
+                          {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&price(), &event);
     };
     wheel(60);
@@ -361,4 +363,4 @@ TEST_F(Interaction, KeysAndTheWheelStepPageAndZoom)
     EXPECT_TRUE(rangeIs(1, 31));
 }
 
-} // namespace
+}   // namespace

@@ -1,7 +1,7 @@
 // The crosshair's read-out texts.
 
-#include "QtPrinters.h"
 #include "interaction/Readout.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -65,4 +65,4 @@ TEST_F(Readout, ChangeNeedsTheOlderDayAndSurvivesAZeroClose)
     EXPECT_EQ(changeReadout(*h, 2)->text, QStringLiteral("Change +$1.00   +0.00%"));
 }
 
-} // namespace
+}   // namespace

@@ -29,11 +29,11 @@ TEST(VisibleRange, PagingKeepsTheWidthSharesOneDayAndClampsAtTheEnds)
 TEST(VisibleRange, ZoomCutsThirtyPercentRoundingHalfToEvenAndWidensBothSides)
 {
     EXPECT_TRUE(is(zoomedIn({1, 11}), 1, 8));
-    EXPECT_TRUE(is(zoomedIn({1, 2}), 1, 2));     // 0.3 rounds to 0
-    EXPECT_TRUE(is(zoomedIn({1, 3}), 1, 2));     // 0.6 rounds to 1
-    EXPECT_TRUE(is(zoomedIn({1, 6}), 1, 4));     // 1.5 rounds to 2
-    EXPECT_TRUE(is(zoomedIn({1, 26}), 1, 18));   // 7.5 -> 8
-    EXPECT_TRUE(is(zoomedIn({10, 5}), 10, 13));  // a window the host left reversed
+    EXPECT_TRUE(is(zoomedIn({1, 2}), 1, 2));      // 0.3 rounds to 0
+    EXPECT_TRUE(is(zoomedIn({1, 3}), 1, 2));      // 0.6 rounds to 1
+    EXPECT_TRUE(is(zoomedIn({1, 6}), 1, 4));      // 1.5 rounds to 2
+    EXPECT_TRUE(is(zoomedIn({1, 26}), 1, 18));    // 7.5 -> 8
+    EXPECT_TRUE(is(zoomedIn({10, 5}), 10, 13));   // a window the host left reversed
     EXPECT_TRUE(is(zoomedOut({10, 20}, 25), 1, 25));
     EXPECT_TRUE(is(zoomedOut({100, 110}, 300), 90, 120));
     EXPECT_TRUE(is(zoomedOut({7, 7}, 300), 7, 8));
@@ -49,4 +49,4 @@ TEST(VisibleRange, FiveDayStepsRefuseToLeaveTheHistory)
     EXPECT_EQ(steppedOlder({1, 32765}, 32767), std::nullopt);
 }
 
-} // namespace
+}   // namespace

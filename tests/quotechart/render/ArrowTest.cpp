@@ -1,7 +1,7 @@
 // The buy and sell arrows, pixel by pixel.
 
-#include "Pixels.h"
 #include "transactions/Arrow.h"
+#include "Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -38,8 +38,8 @@ TEST_F(Arrow, ABuyArrowHangsBelowItsTipAndPointsUp)
     float x = 100, y = 150;
     quotechart::DrawArrow(x, y, box.surface(), true);
     const auto rows = paintedRows(box, QColor(0, 180, 0));
-    std::map<int, std::pair<int, int>> expected{{150, {100, 1}}, {151, {99, 3}}, {152, {98, 5}},
-                                                {153, {97, 7}}, {154, {96, 9}}};
+    std::map<int, std::pair<int, int>> expected{
+        {150, {100, 1}}, {151, {99, 3}}, {152, {98, 5}}, {153, {97, 7}}, {154, {96, 9}}};
     for (int y = 155; y <= 161; ++y)
         expected[y] = {99, 3};
     EXPECT_EQ(rows, expected);   // and nothing in row 162
@@ -50,8 +50,8 @@ TEST_F(Arrow, ASellArrowIsTheMirrorImage)
     float x = 100, y = 150;
     quotechart::DrawArrow(x, y, box.surface(), false);
     const auto rows = paintedRows(box, QColor(180, 0, 0));
-    std::map<int, std::pair<int, int>> expected{{150, {100, 1}}, {149, {99, 3}}, {148, {98, 5}},
-                                                {147, {97, 7}}, {146, {96, 9}}};
+    std::map<int, std::pair<int, int>> expected{
+        {150, {100, 1}}, {149, {99, 3}}, {148, {98, 5}}, {147, {97, 7}}, {146, {96, 9}}};
     for (int y = 139; y <= 145; ++y)
         expected[y] = {99, 3};
     EXPECT_EQ(rows, expected);
@@ -67,4 +67,4 @@ TEST_F(Arrow, ArrowsFarOffThePaneDrawNothing)
     EXPECT_TRUE(paintedRows(box, QColor(180, 0, 0)).empty());
 }
 
-} // namespace
+}   // namespace

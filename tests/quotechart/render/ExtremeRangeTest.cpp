@@ -4,8 +4,8 @@
 
 #include "PriceChartFixture.h"
 #include "TextLog.h"
-#include "render/PriceAxis.h"
 #include "render/GridStyle.h"
+#include "render/PriceAxis.h"
 #include "render/PriceRuler.h"
 #include "render/PriceScaleMath.h"
 
@@ -18,7 +18,7 @@ TEST(ExtremeRangeTicks, CountsStopAtTheEndsOf16Bits)
     using namespace quotechart;
     EXPECT_EQ(rulerHighTicksWithin16Bits(27.9f, 1), 28);   // as rulerHighTicks where it fits
     EXPECT_EQ(rulerLowTicksWithin16Bits(20.3f, 1), 20);
-    EXPECT_EQ(rulerHighTicksWithin16Bits(32767000, 1000), 32767);    // 32767.5 rounds to 32768
+    EXPECT_EQ(rulerHighTicksWithin16Bits(32767000, 1000), 32767);   // 32767.5 rounds to 32768
     EXPECT_EQ(rulerLowTicksWithin16Bits(-32767000, 1000), -32768);
     EXPECT_EQ(rulerHighTicksWithin16Bits(1.0e9f, 0.02f), 32767);
     EXPECT_EQ(rulerLowTicksWithin16Bits(1.0e9f, 0.02f), 32767);
@@ -30,9 +30,10 @@ class ExtremeRange : public PriceChartFixture {
 protected:
     void loadExtreme()
     {
-        hist.write("WIDE.csv", "Date,Open,High,Low,Close,Volume\n"
-                               "2001-01-05,0,32767000,-32767000,0,100\n"
-                               "2001-01-04,0,100,90,95,100\n");
+        hist.write("WIDE.csv",
+                   "Date,Open,High,Low,Close,Volume\n"
+                   "2001-01-05,0,32767000,-32767000,0,100\n"
+                   "2001-01-04,0,100,90,95,100\n");
         load("WIDE");
     }
 };
@@ -95,4 +96,4 @@ TEST_F(ExtremeRange, DenseLinesDrawEachRowOnceWithTheSamePicture)
     EXPECT_GT(int(labels.texts.size()), rulerSize.height() / 2);
 }
 
-} // namespace
+}   // namespace

@@ -44,8 +44,7 @@ TEST_F(PriceChart, BarStyleFollowsTheSpanOfTheVisibleDays)
         {29, true, false, true},    // wide outline, hollow inside
         {30, false, true, false},   // plain line
         {31, true, true, false},    // narrow outline
-        {99, true, true, false},
-        {100, false, true, false},
+        {99, true, true, false},  {100, false, true, false},
     };
     for (const Case &c : cases) {
         redraw(1, int16_t(1 + c.span));
@@ -128,9 +127,9 @@ TEST_F(PriceChart, TheCloseLineRunsToTheLeftEdgeOnlyThroughLoadedDays)
     plainPane();
     document().switches.high_low_close_flag = false;
     redraw(1, 50);
-    EXPECT_GT(countInColumn(pane(), 0, Black), 0);    // segment from day 50 to day 51
+    EXPECT_GT(countInColumn(pane(), 0, Black), 0);   // segment from day 50 to day 51
     redraw(251, 300);
-    EXPECT_EQ(countInColumn(pane(), 0, Black), 0);    // day 301 is not loaded
+    EXPECT_EQ(countInColumn(pane(), 0, Black), 0);   // day 301 is not loaded
     EXPECT_GT(countInColumn(pane(), px(dayXTwips(300)), Black), 0);
 }
 
@@ -233,4 +232,4 @@ TEST_F(PriceChart, ArrowsMarkTheirDaysBelowTheLowAndAboveTheHigh)
     EXPECT_EQ(at(px(dayXTwips(20)), sellTip), QColor(180, 0, 0));
 }
 
-} // namespace
+}   // namespace

@@ -1,10 +1,10 @@
 // The price ruler's step table, ruler lines and scale; the day and price
 // mapping; the price range over a span of days.
 
+#include "render/PriceScaleMath.h"
 #include "render/DayAxis.h"
 #include "render/PriceAxis.h"
 #include "render/PriceRange.h"
-#include "render/PriceScaleMath.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,10 @@ using namespace quotechart;
 TEST(PriceStep, FollowsTheTableIncludingItsBoundaries)
 {
     const std::pair<float, float> cases[] = {
-        {7.4f, 1}, {10, 2.5f}, {5000, 1000}, {0, 0.02f}, {100000, 1000}, {4999.99f, 500}, {2500, 500},
-        {1500, 250}, {1000, 150}, {999, 100}, {500, 100}, {250, 50}, {150, 25}, {149.9f, 15}, {100, 15},
-        {50, 10}, {25, 5}, {24.9f, 2.5f}, {5, 1}, {2.5f, 0.5f}, {1, 0.2f}, {0.5f, 0.1f}, {0.1f, 0.05f},
-        {0.0999f, 0.02f}, {-3, 0.02f},
+        {7.4f, 1},    {10, 2.5f},    {5000, 1000},     {0, 0.02f},    {100000, 1000}, {4999.99f, 500}, {2500, 500},
+        {1500, 250},  {1000, 150},   {999, 100},       {500, 100},    {250, 50},      {150, 25},       {149.9f, 15},
+        {100, 15},    {50, 10},      {25, 5},          {24.9f, 2.5f}, {5, 1},         {2.5f, 0.5f},    {1, 0.2f},
+        {0.5f, 0.1f}, {0.1f, 0.05f}, {0.0999f, 0.02f}, {-3, 0.02f},
     };
     for (const auto &[range, tick] : cases)
         EXPECT_FLOAT_EQ(priceTickFor(range), tick) << "range " << range;
@@ -43,8 +43,8 @@ TEST(PriceStep, ScaleFitsTheLinesIntoTheHeightLess100Twips)
 TEST(DayAxis, TheDayUnderThePointerIsTheNearestRoundingHalfToEven)
 {
     // 1000 wide, days 1..9: ten slots of 100.
-    const std::pair<double, int> cases[] = {{900, 1}, {100, 9}, {860, 1}, {840, 2}, {850, 1}, {950, 1},
-                                           {1000, 0}, {0, 10}, {750, 3}};
+    const std::pair<double, int> cases[] = {{900, 1}, {100, 9},  {860, 1}, {840, 2}, {850, 1},
+                                            {950, 1}, {1000, 0}, {0, 10},  {750, 3}};
     const DayAxis days = DayAxis::singleSlot(1000, 1, 9, 100);
     for (const auto &[x, day] : cases)
         EXPECT_EQ(days.dayAt(x), int16_t(day)) << "x " << x;

@@ -112,7 +112,8 @@ TEST(RenderersOnImage, AnIndicatorPaneDrawsOnlyInsideItsRegionWhereverItSits)
     const QColor strips(0, 0, 52);
     const QSize paneSize(150, 80), rulerSize(40, 80);
 
-    QImage alone = blank(paneSize.width(), paneSize.height()), aloneRuler = blank(rulerSize.width(), rulerSize.height());
+    QImage alone = blank(paneSize.width(), paneSize.height()),
+           aloneRuler = blank(rulerSize.width(), rulerSize.height());
     {
         platform::Surface pane(&alone, T, T), ruler(&aloneRuler, T, T);
         findIndicator(5)->draw(PaneTarget{ruler, pane, strips}, *h, 1, 50, settings);
@@ -138,4 +139,4 @@ TEST(RenderersOnImage, AnIndicatorPaneDrawsOnlyInsideItsRegionWhereverItSits)
     EXPECT_NE(alone, blank(paneSize.width(), paneSize.height()));   // something was drawn
 }
 
-} // namespace
+}   // namespace

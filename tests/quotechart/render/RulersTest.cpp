@@ -14,10 +14,7 @@ const QColor GridRed(150, 60, 60);
 class Rulers : public PriceChartFixture {
 protected:
     // A history of weekdays from the newest date back, closes around 25.
-    void loadDays(const QString &newest, int count, double base = 25)
-    {
-        loadRows(syntheticRows(count, base, newest));
-    }
+    void loadDays(const QString &newest, int count, double base = 25) { loadRows(syntheticRows(count, base, newest)); }
 };
 
 TEST_F(Rulers, PriceRulerFixesItsScaleAndLabelsEveryLineWithinReach)
@@ -173,4 +170,4 @@ TEST_F(Rulers, VerticalGridLinesFollowTheStyle)
     EXPECT_LE(gridColumns, 6);
 }
 
-} // namespace
+}   // namespace

@@ -26,8 +26,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(chart.get()));
     }
 
-    template <typename Widget = QWidget>
-    Widget *child(const QString &name) const
+    template <typename Widget = QWidget> Widget *child(const QString &name) const
     {
         return chart->findChild<Widget *>(name);
     }

@@ -58,7 +58,8 @@ std::vector<HistoryRow> syntheticRows(int count, double base, const QString &new
             date = date.addDays(-1);
         const double close = base + 10 * std::sin(i / 17.0) + 3 * std::sin(i / 3.0);
         const double spread = 1.0 + 0.5 * std::sin(i / 5.0);
-        rows.push_back({date.toString(Qt::ISODate), close + spread, close - spread, close, 1000000.0 + 1000 * (i % 50)});
+        rows.push_back(
+            {date.toString(Qt::ISODate), close + spread, close - spread, close, 1000000.0 + 1000 * (i % 50)});
         date = date.addDays(-1);
     }
     return rows;

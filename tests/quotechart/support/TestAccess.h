@@ -14,4 +14,4 @@ struct TestAccess {
     static void redraw(REvuved &chart) { chart.redraw(); }
 };
 
-} // namespace quotechart
+}   // namespace quotechart

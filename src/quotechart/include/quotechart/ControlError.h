@@ -22,4 +22,4 @@ private:
     int number_;
 };
 
-} // namespace quotechart
+}   // namespace quotechart

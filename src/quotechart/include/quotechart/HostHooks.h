@@ -18,4 +18,4 @@ QUOTECHART_EXPORT QString applicationPath();
 QUOTECHART_EXPORT void setLookupSite(const QString &baseUrl);
 QUOTECHART_EXPORT QString lookupSite();
 
-} // namespace quotechart
+}   // namespace quotechart

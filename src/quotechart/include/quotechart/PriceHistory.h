@@ -20,4 +20,4 @@ struct PriceHistory {
     std::array<int32_t, capacity + 1> volume_array{};
 };
 
-} // namespace quotechart
+}   // namespace quotechart

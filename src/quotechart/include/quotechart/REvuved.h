@@ -87,13 +87,13 @@ public:
     bool MA50() const;
     bool MA200() const;
     bool MACustom() const;
-    int16_t MaximumInput() const;           // always 0
-    void setMaximumInput(int16_t value);    // accepted and ignored
+    int16_t MaximumInput() const;          // always 0
+    void setMaximumInput(int16_t value);   // accepted and ignored
     int16_t TechInd1() const;
     int16_t TechInd2() const;
     int16_t TechInd3() const;
 
-    const PriceHistory &history() const;    // read-only view for hosts
+    const PriceHistory &history() const;   // read-only view for hosts
 
     struct Private;
 
@@ -132,4 +132,4 @@ private:
     friend struct TestAccess;   // lets the library's own tests reach the private state
 };
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -54,7 +54,7 @@ std::optional<float> squaredDeviations(Series input, Series average, int32_t fro
     return finiteSingle(q);
 }
 
-} // namespace
+}   // namespace
 
 std::optional<float> CalculateExpMA(Series series, Day i, Period N)
 {
@@ -102,8 +102,7 @@ Fill CalculateMA(Series input, WorkSeries &output, Day first, Day last, Period p
     return Fill::Complete;
 }
 
-Fill BollingerBands(Series input, Series average, WorkSeries &band, Day first, Day last, float period,
-                    float width)
+Fill BollingerBands(Series input, Series average, WorkSeries &band, Day first, Day last, float period, float width)
 {
     const auto days = platform::toInt16(period);
     if (!days)
@@ -114,12 +113,12 @@ Fill BollingerBands(Series input, Series average, WorkSeries &band, Day first, D
         const auto variance = q ? platform::divide(*q, period) : std::nullopt;
         // A negative variance (negative period) has no square root.
         const auto value = variance && *variance >= 0.0f
-                               ? platform::toSingle(double(width) * std::sqrt(double(*variance)))
-                               : std::nullopt;
+            ? platform::toSingle(double(width) * std::sqrt(double(*variance)))
+            : std::nullopt;
         if (!value || !band.store(k, *value))
             return Fill::Stopped;
     }
     return Fill::Complete;
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -25,7 +25,6 @@ Fill CalculateMA(Series input, WorkSeries &output, Day first, Day last, Period p
 // (input(j) - average(j))^2 over j = k .. k + period - 1, period rounded to
 // an integer for the window but not for the division. Each close meets the
 // average of its own day.
-Fill BollingerBands(Series input, Series average, WorkSeries &band, Day first, Day last, float period,
-                    float width);
+Fill BollingerBands(Series input, Series average, WorkSeries &band, Day first, Day last, float period, float width);
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

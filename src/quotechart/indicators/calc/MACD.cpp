@@ -46,7 +46,7 @@ PlotSeries divergenceBars(const WorkSeries &macd, const PlotSeries &signal, Day 
     });
 }
 
-} // namespace
+}   // namespace
 
 MACDLines macdLines(Series closes, Day first, Day last, Period P1, Period P2, Period P3)
 {
@@ -70,4 +70,4 @@ SymmetricSeries expMADifferenceBars(Series closes, Day first, Day last, Period E
     return bars;
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -7,10 +7,10 @@
 namespace quotechart::indicators {
 
 struct MACDLines {
-    PlotSeries macd;       // line over first .. last + 1, from the work series
-    PlotSeries signal;     // line over first .. last + 1
-    PlotSeries divergence; // bars over first .. last
-    float M = 0.0f;        // largest |MACD| over first .. last + P3
+    PlotSeries macd;         // line over first .. last + 1, from the work series
+    PlotSeries signal;       // line over first .. last + 1
+    PlotSeries divergence;   // bars over first .. last
+    float M = 0.0f;          // largest |MACD| over first .. last + P3
 };
 
 // MACD(i) = CalculateExpMA(closes, i, P1) - CalculateExpMA(closes, i, P2) for
@@ -24,4 +24,4 @@ MACDLines macdLines(Series closes, Day first, Day last, Period P1, Period P2, Pe
 // bars over first .. last (0 where it cannot be computed); M over the same days.
 SymmetricSeries expMADifferenceBars(Series closes, Day first, Day last, Period E1, Period E2);
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -49,7 +49,7 @@ void fillChanges(WorkSeries &changes, const WorkSeries &averaged, Day first, int
     }
 }
 
-} // namespace
+}   // namespace
 
 SymmetricSeries momentumBars(Series closes, Day first, Day last, Period N)
 {
@@ -70,7 +70,7 @@ SymmetricSeries volatilityLine(Series highs, Series lows, Day first, Day last, P
     // A loop whose bound overflows 16 bits does not run.
     const auto rangeOldest = daySum(last, {V1, V2, 1});
     const auto averagedOldest = daySum(last, {V2, 1});
-    const auto changeOldest = dayPlus(last, 1); // the line needs day last + 1
+    const auto changeOldest = dayPlus(last, 1);   // the line needs day last + 1
     // Days past a work series have no slot to fill.
     if (rangeOldest)
         fillRanges(ranges, highs, lows, first, std::min<int32_t>(*rangeOldest, ranges.capacity()));
@@ -86,4 +86,4 @@ SymmetricSeries volatilityLine(Series highs, Series lows, Day first, Day last, P
     return line;
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -18,4 +18,4 @@ SymmetricSeries momentumBars(Series closes, Day first, Day last, Period N);
 // |Vol| over first .. last - 1: the oldest visible day is left out.
 SymmetricSeries volatilityLine(Series highs, Series lows, Day first, Day last, Period V1, Period V2);
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -55,4 +55,4 @@ inline constexpr int PaneCount = 3;
 // Stochastic, Exp. MA Difference.
 inline constexpr std::array<int16_t, PaneCount> defaultIndicators{1, 3, 6};
 
-} // namespace quotechart
+}   // namespace quotechart

@@ -6,8 +6,7 @@ namespace quotechart::indicators {
 
 PlotSeries::PlotSeries(int32_t from, int32_t to)
     : from_(from), points_(std::size_t(std::max<int32_t>(to - from + 1, 0)))
-{
-}
+{}
 
 std::optional<double> PlotSeries::at(int32_t day) const
 {
@@ -28,4 +27,4 @@ PlotSeries plotOf(const WorkSeries &series, DayRange days)
     return plotEach(days, [&series](Day day) { return series.read(day); });
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -18,12 +18,12 @@ namespace quotechart::indicators {
 class PlotSeries {
 public:
     PlotSeries() = default;
-    PlotSeries(int32_t from, int32_t to); // empty when to < from
+    PlotSeries(int32_t from, int32_t to);   // empty when to < from
 
     int32_t from() const { return from_; }
     int32_t to() const { return from_ + int32_t(points_.size()) - 1; }
-    std::optional<double> at(int32_t day) const; // none outside from .. to
-    void set(int32_t day, double value);         // ignored outside from .. to
+    std::optional<double> at(int32_t day) const;   // none outside from .. to
+    void set(int32_t day, double value);           // ignored outside from .. to
 
 private:
     int32_t from_ = 1;
@@ -57,8 +57,7 @@ inline void widenScale(float &M, float value)
 }
 
 // Points computed day by day; valueOf(Day) returns an optional value.
-template <typename ValueOf>
-PlotSeries plotEach(DayRange days, ValueOf valueOf)
+template <typename ValueOf> PlotSeries plotEach(DayRange days, ValueOf valueOf)
 {
     PlotSeries plot(days.from, days.to);
     const int32_t to = std::min<int32_t>(days.to, std::numeric_limits<Day>::max());
@@ -68,4 +67,4 @@ PlotSeries plotEach(DayRange days, ValueOf valueOf)
     return plot;
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

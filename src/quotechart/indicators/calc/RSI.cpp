@@ -26,7 +26,7 @@ std::optional<GainAndLoss> changeInto(Series closes, int32_t k)
     return GainAndLoss{0.0, -double(*change)};
 }
 
-} // namespace
+}   // namespace
 
 std::optional<double> CalculateRSI(Series closes, Day i, Period N)
 {
@@ -41,7 +41,7 @@ std::optional<double> CalculateRSI(Series closes, Day i, Period N)
     double G = 0.0;
     double L = 0.0;
     for (int32_t j = 2; j <= N; ++j) {
-        const auto change = changeInto(closes, *top - j); // oldest change first
+        const auto change = changeInto(closes, *top - j);   // oldest change first
         if (!change)
             return std::nullopt;
         G = (N - 1) * G / N + change->gain;
@@ -62,4 +62,4 @@ PlotSeries rsiLine(Series closes, Day first, Day last, Period N)
                     [&](Day day) { return std::optional<double>(CalculateRSI(closes, day, N).value_or(0.0)); });
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -15,4 +15,4 @@ std::optional<double> CalculateRSI(Series closes, Day i, Period N);
 // 0; days above the work-series capacity draw too, as RSI keeps no series.
 PlotSeries rsiLine(Series closes, Day first, Day last, Period N);
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

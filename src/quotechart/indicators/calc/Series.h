@@ -71,4 +71,4 @@ inline std::optional<float> finiteSingle(float value)
     return value;
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

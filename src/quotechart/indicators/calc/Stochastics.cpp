@@ -66,8 +66,7 @@ std::optional<float> percentK(const KTerms &terms)
 
 using UpdateTerms = void (*)(KTerms &, const PriceSeries &, Day, Period);
 
-StochasticLines stochasticLines(const PriceSeries &prices, Day first, Day last, Period K, Period D,
-                                UpdateTerms update)
+StochasticLines stochasticLines(const PriceSeries &prices, Day first, Day last, Period K, Period D, UpdateTerms update)
 {
     WorkSeries percentKSeries;
     WorkSeries percentDSeries;
@@ -87,18 +86,16 @@ StochasticLines stochasticLines(const PriceSeries &prices, Day first, Day last, 
     return {plotOf(percentKSeries, lineDays(first, last)), plotOf(percentDSeries, lineDays(first, last))};
 }
 
-} // namespace
+}   // namespace
 
-StochasticLines fastStochasticLines(Series closes, Series highs, Series lows, Day first, Day last, Period K,
-                                    Period D)
+StochasticLines fastStochasticLines(Series closes, Series highs, Series lows, Day first, Day last, Period K, Period D)
 {
     return stochasticLines({closes, highs, lows}, first, last, K, D, &updateFastTerms);
 }
 
-StochasticLines slowStochasticLines(Series closes, Series highs, Series lows, Day first, Day last, Period K,
-                                    Period D)
+StochasticLines slowStochasticLines(Series closes, Series highs, Series lows, Day first, Day last, Period K, Period D)
 {
     return stochasticLines({closes, highs, lows}, first, last, K, D, &updateSlowTerms);
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -64,7 +64,7 @@ std::optional<float> moneyFlowIndexAt(const WorkSeries &flows, Day i, Period N)
     return relative ? finiteSingle(100.0f - *relative) : std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 SymmetricSeries onBalanceVolumeBars(Series closes, VolumeSeries volumes, Day first, Day last)
 {
@@ -81,8 +81,8 @@ SymmetricSeries onBalanceVolumeBars(Series closes, VolumeSeries volumes, Day fir
     return {plotOf(obv, barDays(first, last)), GetMaximumAbsValue(obv.view(), from, to).value_or(0.0f)};
 }
 
-PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSeries volumes, Day first,
-                              Day last, Period N)
+PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSeries volumes, Day first, Day last,
+                              Period N)
 {
     WorkSeries flows;
     WorkSeries index;
@@ -99,4 +99,4 @@ PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSe
     return plotOf(index, lineDays(first, last));
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

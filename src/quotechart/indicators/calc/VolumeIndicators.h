@@ -18,7 +18,7 @@ SymmetricSeries onBalanceVolumeBars(Series closes, VolumeSeries volumes, Day fir
 // i .. i + N, each compared with the flow of the day before it (a tie counts
 // as positive). A line over first .. last + 1 from the work series; MFI stays
 // 0 at a day without negative flow.
-PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSeries volumes, Day first,
-                              Day last, Period N);
+PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSeries volumes, Day first, Day last,
+                              Period N);
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -8,8 +8,7 @@ namespace quotechart::indicators {
 namespace {
 
 // Starts from series(i) and replaces it only by a value that `better` prefers.
-template <typename Better>
-std::optional<float> windowExtreme(Series series, Day i, Period N, Better better)
+template <typename Better> std::optional<float> windowExtreme(Series series, Day i, Period N, Better better)
 {
     std::optional<float> extreme = dayValue(series, i);
     if (!extreme || N <= 1)
@@ -43,8 +42,7 @@ std::optional<float> averageOfThreeWindows(Series series, Day i, Period N, Windo
 }
 
 // Largest of valueOf(from .. to), replaced only by a strictly larger value.
-template <typename ValueOf>
-std::optional<float> largestOver(Day from, Day to, ValueOf valueOf)
+template <typename ValueOf> std::optional<float> largestOver(Day from, Day to, ValueOf valueOf)
 {
     if (to < from)
         return std::nullopt;
@@ -59,7 +57,7 @@ std::optional<float> largestOver(Day from, Day to, ValueOf valueOf)
     return largest;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<float> GetLowestValue(Series series, Day i, Period N)
 {
@@ -106,4 +104,4 @@ std::optional<float> GetMaximumValue(VolumeSeries volumes, Day from, Day to)
     });
 }
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

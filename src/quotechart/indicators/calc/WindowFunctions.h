@@ -25,4 +25,4 @@ std::optional<float> GetMaximumAbsValue(Series series, Day from, Day to);
 std::optional<float> GetMaximumValue(Series series, Day from, Day to);
 std::optional<float> GetMaximumValue(VolumeSeries volumes, Day from, Day to);
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

@@ -21,10 +21,7 @@ public:
     static constexpr Day paneCapacity = 3000;
 
     // A negative capacity gives a series without slots.
-    explicit WorkSeries(Day capacity = paneCapacity)
-        : slots_(std::size_t(std::max<int32_t>(capacity, 0)) + 1, 0.0f)
-    {
-    }
+    explicit WorkSeries(Day capacity = paneCapacity) : slots_(std::size_t(std::max<int32_t>(capacity, 0)) + 1, 0.0f) {}
 
     Day capacity() const { return Day(slots_.size() - 1); }
 
@@ -45,4 +42,4 @@ private:
     std::vector<float> slots_;
 };
 
-} // namespace quotechart::indicators
+}   // namespace quotechart::indicators

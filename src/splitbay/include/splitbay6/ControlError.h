@@ -23,4 +23,4 @@ private:
     int number_;
 };
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -37,4 +37,4 @@ private:
     QList<QPair<QString, QVariant>> values_;
 };
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -116,4 +116,4 @@ private:
     MDICtl1 *MDICtl_ = nullptr;
 };
 
-} // namespace splitbay6
+}   // namespace splitbay6

@@ -20,8 +20,7 @@ namespace indicatortest {
 inline constexpr std::size_t chartSlots = 5001;
 
 // The values from day 1 on; every later slot holds 0, as never-loaded days do.
-template <typename T>
-std::vector<T> newestFirst(std::initializer_list<T> values)
+template <typename T> std::vector<T> newestFirst(std::initializer_list<T> values)
 {
     std::vector<T> days(chartSlots, T{});
     std::size_t day = 1;
@@ -30,8 +29,7 @@ std::vector<T> newestFirst(std::initializer_list<T> values)
     return days;
 }
 
-template <typename T>
-std::vector<T> constantDays(T value)
+template <typename T> std::vector<T> constantDays(T value)
 {
     std::vector<T> days(chartSlots, value);
     days[0] = T{};
@@ -82,4 +80,4 @@ inline void expectNoPoints(const quotechart::indicators::PlotSeries &plot, std::
         EXPECT_FALSE(plot.at(day).has_value()) << "day " << day;
 }
 
-} // namespace indicatortest
+}   // namespace indicatortest

@@ -43,8 +43,8 @@ TEST(LongPeriods, MoneyFlowPastTheWorkSeriesCountsTheDaysItHas)
     // period beyond that.
     const PlotSeries longer = moneyFlowIndexLine(h.closes, h.highs, h.lows, h.volumes, 2900, 2990, 20000);
     for (int32_t day = 2900; day <= 2991; day += 13) {
-        const PlotSeries fitting = moneyFlowIndexLine(h.closes, h.highs, h.lows, h.volumes, Day(day), Day(day),
-                                                      Period(2999 - day));
+        const PlotSeries fitting =
+            moneyFlowIndexLine(h.closes, h.highs, h.lows, h.volumes, Day(day), Day(day), Period(2999 - day));
         ASSERT_TRUE(longer.at(day).has_value()) << day;
         EXPECT_EQ(longer.at(day), fitting.at(day)) << day;
     }
@@ -66,4 +66,4 @@ TEST(LongPeriods, LinesFilledPastTheWorkSeriesMatchTheirFittingPeriod)
     ASSERT_TRUE(longer.percentK.at(1).has_value());
 }
 
-} // namespace
+}   // namespace

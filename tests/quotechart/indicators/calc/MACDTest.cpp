@@ -1,8 +1,8 @@
 #include "DayArrays.h"
 
-#include "indicators/calc/PaneSettings.h"
 #include "indicators/calc/MACD.h"
 #include "indicators/calc/MomentumVolatility.h"
+#include "indicators/calc/PaneSettings.h"
 
 #include <cmath>
 
@@ -14,11 +14,11 @@ namespace {
 // x(i) - (2/3 x(i) + 1/3 (x(i+1) + x(i+2)) / 2): 1.5, 1.5, 1, 0 for days 1..4.
 const std::vector<float> steps = indicatortest::newestFirst({12.0f, 9.0f, 6.0f, 3.0f, 3.0f, 3.0f});
 
-} // namespace
+}   // namespace
 
 TEST(MACD, SignalAndDivergenceFollowTheStoredMACD)
 {
-    const MACDLines lines = macdLines(steps, 1, 2, 1, 2, 2); // MACD over days 1..4
+    const MACDLines lines = macdLines(steps, 1, 2, 1, 2, 2);   // MACD over days 1..4
     EXPECT_FLOAT_EQ(lines.M, 1.5f);
     indicatortest::expectPoints(lines.macd, {{1, 1.5}, {2, 1.5}, {3, 1.0}});
     // Signal(i) = 2/3 MACD(i) + 1/3 (MACD(i+1) + MACD(i+2)) / 2; MACD(5) was
@@ -35,11 +35,11 @@ TEST(MACD, TheSignalPeriodWidensTheDaysOfM)
     std::fill(closes.begin() + 1, closes.begin() + 60, 10.0f);
     quotechart::PaneSettings settings;
     settings.MACDperiods3 = 5;
-    const auto shortSignal = macdLines(closes, 1, 20, settings.MACDperiods1, settings.MACDperiods2,
-                                       settings.MACDperiods3);
+    const auto shortSignal =
+        macdLines(closes, 1, 20, settings.MACDperiods1, settings.MACDperiods2, settings.MACDperiods3);
     settings.MACDperiods3 = 20;
-    const auto longSignal = macdLines(closes, 1, 20, settings.MACDperiods1, settings.MACDperiods2,
-                                      settings.MACDperiods3);
+    const auto longSignal =
+        macdLines(closes, 1, 20, settings.MACDperiods1, settings.MACDperiods2, settings.MACDperiods3);
     EXPECT_EQ(shortSignal.M, 0.0f);
     EXPECT_GT(longSignal.M, 1.0f);
 }
@@ -50,7 +50,7 @@ TEST(MACD, NothingAbove3000AndNoSignalPastTheWorkSeries)
     const MACDLines lines = macdLines(h.closes, 2990, 3010, 12, 26, 5);
     indicatortest::expectNoPoints(lines.macd, {3001, 3011});
     indicatortest::expectNoPoints(lines.divergence, {3001, 3010});
-    indicatortest::expectNoPoints(lines.signal, {2996, 3000}); // windows reach 3001
+    indicatortest::expectNoPoints(lines.signal, {2996, 3000});   // windows reach 3001
     ASSERT_TRUE(lines.signal.at(2995).has_value());
     float largest = 0.0f;
     for (int32_t day = 2990; day <= 3000; ++day)

@@ -8,15 +8,15 @@ TEST(Momentum, IsThePriceDifferenceOverNDays)
 {
     const std::vector<float> closes = indicatortest::newestFirst({10.0f, 8.0f, 11.0f, 7.0f, 7.0f});
     const SymmetricSeries bars = momentumBars(closes, 1, 3, 2);
-    indicatortest::expectPoints(bars.values, {{1, -1.0}, {2, 1.0}, {3, 4.0}}); // 10-11, 8-7, 11-7
+    indicatortest::expectPoints(bars.values, {{1, -1.0}, {2, 1.0}, {3, 4.0}});   // 10-11, 8-7, 11-7
     EXPECT_EQ(bars.M, 4.0f);
 
     const indicatortest::History h = indicatortest::randomWalk(17);
-    const SymmetricSeries late = momentumBars(h.closes, 3001, 3002, 10); // no work series: drawn
+    const SymmetricSeries late = momentumBars(h.closes, 3001, 3002, 10);   // no work series: drawn
     indicatortest::expectPoints(late.values, {{3001, h.closes[3001] - h.closes[3011]}}, 1e-6);
 
-    const SymmetricSeries failing = momentumBars(h.closes, 4999, 4999, 2);  // reads day 5001
-    const SymmetricSeries overflow = momentumBars(h.closes, 1, 1, 32767); // 1 + 32767
+    const SymmetricSeries failing = momentumBars(h.closes, 4999, 4999, 2);   // reads day 5001
+    const SymmetricSeries overflow = momentumBars(h.closes, 1, 1, 32767);    // 1 + 32767
     indicatortest::expectPoints(failing.values, {{4999, 0.0}});
     indicatortest::expectPoints(overflow.values, {{1, 0.0}});
     EXPECT_EQ(overflow.M, 0.0f);
@@ -30,7 +30,7 @@ TEST(Volatility, RelativeChangeOfTheAveragedRange)
     const std::vector<float> lows = indicatortest::newestFirst({10.0f, 10.0f, 10.0f, 10.0f, 10.0f, 10.0f});
     const SymmetricSeries line = volatilityLine(highs, lows, 1, 3, 1, 1);
     indicatortest::expectPoints(line.values, {{1, 0.5}, {2, -0.5}, {3, 1.0}, {4, 0.0}});
-    EXPECT_EQ(line.M, 0.5f); // day 3, the oldest visible, is left out
+    EXPECT_EQ(line.M, 0.5f);   // day 3, the oldest visible, is left out
 }
 
 TEST(Volatility, StaysZeroWhereTheOlderRangeIsZeroOrHasNoSlot)

@@ -13,7 +13,7 @@ struct RSICase {
     std::optional<double> expected;
 };
 
-} // namespace
+}   // namespace
 
 TEST(CalculateRSI, SmoothsGainsAndLossesFromTheOldestChange)
 {
@@ -42,17 +42,17 @@ TEST(CalculateRSI, SmoothsGainsAndLossesFromTheOldestChange)
 TEST(CalculateRSI, FailsOutsideTheArraysAndOnOverflow)
 {
     std::vector<float> closes = indicatortest::newestFirst({1.0f, 2.0f, 1.0f});
-    closes[5000] = 1.0f;                                     // a loss into day 4999
-    EXPECT_EQ(CalculateRSI(closes, 4996, 5), 0.0);           // reads up to day 5000
-    EXPECT_EQ(CalculateRSI(closes, 4997, 5), std::nullopt);  // reads day 5001
+    closes[5000] = 1.0f;                                      // a loss into day 4999
+    EXPECT_EQ(CalculateRSI(closes, 4996, 5), 0.0);            // reads up to day 5000
+    EXPECT_EQ(CalculateRSI(closes, 4997, 5), std::nullopt);   // reads day 5001
     EXPECT_EQ(CalculateRSI(closes, 0, 3), std::nullopt);
-    EXPECT_EQ(CalculateRSI(closes, 2, 32767), std::nullopt); // 2 + 32767 overflows 16 bits
+    EXPECT_EQ(CalculateRSI(closes, 2, 32767), std::nullopt);   // 2 + 32767 overflows 16 bits
 }
 
 TEST(RSILine, DrawsNoValueAsZeroAndKeepsDrawingAbove3000)
 {
     const std::vector<float> rising = indicatortest::newestFirst({5.0f, 4.0f, 3.0f, 2.0f, 1.0f, 0.5f});
-    const PlotSeries flatLine = rsiLine(rising, 1, 1, 5); // days 1 and 2
+    const PlotSeries flatLine = rsiLine(rising, 1, 1, 5);   // days 1 and 2
     indicatortest::expectPoints(flatLine, {{1, 0.0}, {2, 0.0}});
 
     const indicatortest::History history = indicatortest::randomWalk(11);

@@ -9,7 +9,7 @@ TEST(DaySeries, ReadsOnlyDaysOneToTheLastSlot)
 {
     const std::vector<float> closes = indicatortest::newestFirst({5.0f, 6.0f});
     EXPECT_EQ(dayValue(Series(closes), 1), 5.0f);
-    EXPECT_EQ(dayValue(Series(closes), 5000), 0.0f); // never loaded
+    EXPECT_EQ(dayValue(Series(closes), 5000), 0.0f);   // never loaded
     EXPECT_EQ(dayValue(Series(closes), 0), std::nullopt);
     EXPECT_EQ(dayValue(Series(closes), 5001), std::nullopt);
     EXPECT_EQ(dayValue(Series(closes), -3), std::nullopt);
@@ -40,7 +40,7 @@ TEST(PlotSeries, HasPointsOnlyWhereSetInsideItsDays)
 {
     WorkSeries series;
     series.store(2999, 7.0f);
-    const PlotSeries line = plotOf(series, lineDays(2999, 3000)); // 2999 .. 3001
+    const PlotSeries line = plotOf(series, lineDays(2999, 3000));   // 2999 .. 3001
     EXPECT_EQ(line.from(), 2999);
     EXPECT_EQ(line.to(), 3001);
     indicatortest::expectPoints(line, {{2999, 7.0}, {3000, 0.0}});

@@ -12,7 +12,7 @@ struct Prices {
     std::vector<float> lows;
 };
 
-} // namespace
+}   // namespace
 
 TEST(FastStochastic, PlacesTheCloseInTheWindowsRange)
 {
@@ -21,19 +21,21 @@ TEST(FastStochastic, PlacesTheCloseInTheWindowsRange)
                    indicatortest::newestFirst({10.0f, 9.0f, 8.0f, 7.0f, 7.0f, 7.0f}),
                    indicatortest::newestFirst({8.0f, 7.0f, 6.0f, 7.0f, 7.0f, 7.0f})};
     const StochasticLines lines = fastStochasticLines(p.closes, p.highs, p.lows, 1, 3, 3, 2);
-    indicatortest::expectPoints(lines.percentK, {
-        {1, 100.0},        // close at the window's high 10 (low 6)
-        {2, 100.0 / 3},    // (7 - 6) / (9 - 6)
-        {3, 0.0},          // close at the window's low 6 (high 8)
-        {4, 0.0},          // high = low = 7: stays 0
-    });
+    indicatortest::expectPoints(lines.percentK,
+                                {
+                                    {1, 100.0},       // close at the window's high 10 (low 6)
+                                    {2, 100.0 / 3},   // (7 - 6) / (9 - 6)
+                                    {3, 0.0},         // close at the window's low 6 (high 8)
+                                    {4, 0.0},         // high = low = 7: stays 0
+                                });
     // %K(5), not drawn, sees the zeros of day 7: (7 - 0) / (7 - 0).
-    indicatortest::expectPoints(lines.percentD, {
-        {1, (100.0 + 100.0 / 3) / 2},
-        {2, (100.0 / 3) / 2},
-        {3, 0.0},
-        {4, (0.0 + 100.0) / 2},
-    });
+    indicatortest::expectPoints(lines.percentD,
+                                {
+                                    {1, (100.0 + 100.0 / 3) / 2},
+                                    {2, (100.0 / 3) / 2},
+                                    {3, 0.0},
+                                    {4, (0.0 + 100.0) / 2},
+                                });
 }
 
 TEST(SlowStochastic, SmoothsCloseLowAndHighOverThreeDays)

@@ -31,7 +31,7 @@ TEST(OnBalanceVolume, DaysAbove3000HaveNoBarsButTheRestKeepTheirScale)
     const indicatortest::History h = indicatortest::randomWalk(23);
     const SymmetricSeries bars = onBalanceVolumeBars(h.closes, h.volumes, 2990, 3004);
     indicatortest::expectNoPoints(bars.values, {3001, 3004});
-    indicatortest::expectPoints(bars.values, {{3000, 0.0}}); // OBV(3001) cannot be read
+    indicatortest::expectPoints(bars.values, {{3000, 0.0}});   // OBV(3001) cannot be read
     float largest = 0.0f;
     for (int32_t day = 2990; day <= 3000; ++day)
         largest = std::max(largest, float(std::fabs(*bars.values.at(day))));
@@ -46,10 +46,11 @@ TEST(MoneyFlowIndex, ComparesEachDaysFlowWithThePreviousDays)
     const std::vector<float> ones = indicatortest::newestFirst({1.0f, 1.0f, 1.0f, 1.0f});
     const std::vector<int32_t> volumes = indicatortest::newestFirst<int32_t>({5, 3, 4, 2});
     const PlotSeries line = moneyFlowIndexLine(ones, ones, ones, volumes, 1, 1, 1);
-    indicatortest::expectPoints(line, {
-        {1, 100.0 - 100.0 / (1.0 + 5.0 / 3.0)}, // 5 >= 3 positive, 3 < 4 negative
-        {2, 100.0 - 100.0 / (1.0 + 4.0 / 3.0)}, // 3 < 4 negative, 4 >= 0 positive
-    });
+    indicatortest::expectPoints(line,
+                                {
+                                    {1, 100.0 - 100.0 / (1.0 + 5.0 / 3.0)},   // 5 >= 3 positive, 3 < 4 negative
+                                    {2, 100.0 - 100.0 / (1.0 + 4.0 / 3.0)},   // 3 < 4 negative, 4 >= 0 positive
+                                });
 }
 
 TEST(MoneyFlowIndex, StaysZeroWithoutNegativeFlowAndAbove3000HasNoPoints)

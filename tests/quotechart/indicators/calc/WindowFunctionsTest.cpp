@@ -15,22 +15,19 @@ struct WindowCase {
     std::optional<float> highest;
 };
 
-} // namespace
+}   // namespace
 
 TEST(WindowFunctions, LowestAndHighestOverTheWindowEndingAtTheDay)
 {
     const WindowCase cases[] = {
-        {1, 3, 3.0f, 8.0f},       // 5 3 8
-        {2, 3, 1.0f, 8.0f},       // 3 8 1
-        {3, 3, 1.0f, 9.0f},       // 8 1 9
-        {5, 4, 0.0f, 9.0f},       // 9 4 and two days never loaded
-        {2, 1, 3.0f, 3.0f},       // N of 1 or less is the day itself
-        {2, 0, 3.0f, 3.0f},
-        {2, -7, 3.0f, 3.0f},
-        {4998, 3, 0.0f, 0.0f},    // ends at the capacity
-        {4999, 3, {}, {}},        // reads day 5001
-        {0, 3, {}, {}},
-        {2, 32767, {}, {}},       // 2 + 32766 overflows 16 bits
+        {1, 3, 3.0f, 8.0f},                                               // 5 3 8
+        {2, 3, 1.0f, 8.0f},                                               // 3 8 1
+        {3, 3, 1.0f, 9.0f},                                               // 8 1 9
+        {5, 4, 0.0f, 9.0f},                                               // 9 4 and two days never loaded
+        {2, 1, 3.0f, 3.0f},                                               // N of 1 or less is the day itself
+        {2, 0, 3.0f, 3.0f}, {2, -7, 3.0f, 3.0f}, {4998, 3, 0.0f, 0.0f},   // ends at the capacity
+        {4999, 3, {}, {}},                                                // reads day 5001
+        {0, 3, {}, {}},     {2, 32767, {}, {}},                           // 2 + 32766 overflows 16 bits
     };
     for (const WindowCase &c : cases) {
         SCOPED_TRACE(testing::Message() << "day " << c.day << " N " << c.N);
@@ -46,7 +43,7 @@ TEST(WindowFunctions, AveragesOfThreeWindowsDivideEachTermFirst)
     EXPECT_FLOAT_EQ(*GetAverageHighest(prices, 1, 3), 8.0f / 3 + 8.0f / 3 + 9.0f / 3);
     // The third window (day 4999) reaches day 5001.
     EXPECT_EQ(GetAverageLowest(prices, 4997, 3), std::nullopt);
-    EXPECT_EQ(GetAverageHighest(prices, 32766, 1), std::nullopt); // 32766 + 2 overflows
+    EXPECT_EQ(GetAverageHighest(prices, 32766, 1), std::nullopt);   // 32766 + 2 overflows
 }
 
 TEST(WindowFunctions, MaximaOverARange)
@@ -55,7 +52,7 @@ TEST(WindowFunctions, MaximaOverARange)
     EXPECT_EQ(GetMaximumAbsValue(swings, 1, 3), 7.0f);
     EXPECT_EQ(GetMaximumValue(Series(swings), 1, 3), 3.0f);
     EXPECT_EQ(GetMaximumValue(Series(swings), 2, 2), -7.0f);
-    EXPECT_EQ(GetMaximumAbsValue(swings, 3, 2), std::nullopt);  // empty range
+    EXPECT_EQ(GetMaximumAbsValue(swings, 3, 2), std::nullopt);   // empty range
     EXPECT_EQ(GetMaximumAbsValue(swings, 4999, 5001), std::nullopt);
 
     const std::vector<int32_t> volumes = indicatortest::newestFirst<int32_t>({1200, 2147483647, 5});
