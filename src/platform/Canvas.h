@@ -51,6 +51,8 @@ public:
     // The pixels of `window` (device pixels) for this batch, or none when the
     // device is not such an image.
     std::optional<RasterTarget> rasterTarget(const QRect &window);
+    // Starts the painter of a batch; false when the device refuses it.
+    bool begin() { return painter(deviceRect_).isActive(); }
     // The painter with window-relative coordinates, clipped to the window.
     QPainter &painter(const QRect &window);
 

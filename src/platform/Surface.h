@@ -27,6 +27,9 @@ public:
     void setChangedCallback(std::function<void()> changed) { canvas.setChangedCallback(std::move(changed)); }
     // Ends the current batch: the device holds everything drawn so far.
     void flush() { canvas.flush(); }
+    // Starts a batch now; false when the device cannot be painted (a
+    // printer that cannot start its job).
+    bool begin() { return canvas.begin(); }
     // Points the surface at another device of the same kind (a resized image).
     void setDevice(QPaintDevice *device) { canvas.setDevice(device); }
 };

@@ -267,7 +267,10 @@ void SurfaceRegion::print(const QString &text)
             const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_);
             p.drawImage(origin + stamp.offset, stamp.image);
         } else {
-            p.setFont(font_);
+            // No ligatures: a printed "ff" stays two letters for whoever reads the text back.
+            QFont plain = font_;
+            plain.setStyleStrategy(QFont::StyleStrategy(plain.styleStrategy() | QFont::PreferNoShaping));
+            p.setFont(plain);
             canvas_.usePen(p, foreColor_, 1, LineStyle::Solid);
             const QFontMetricsF metrics(font_, canvas_.device());
             p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()),

@@ -13,6 +13,7 @@
 #include "render/PriceRuler.h"
 #include "render/PriceScaleMath.h"
 #include "transactions/Arrow.h"
+#include "transactions/ArrowTip.h"
 
 namespace quotechart {
 
@@ -24,7 +25,6 @@ const QColor MA200Colour(0, 0, 200);
 const QColor CustomMAColour(0, 128, 255);
 constexpr double HiddenBuyRise = 200;   // arrow tips above the bottom when the chart is hidden
 constexpr double HiddenSellRise = 50;
-constexpr double SellTipRise = 100;   // a sell tip stands this far above the day's high
 
 void drawOverlays(platform::SurfaceRegion &pane, const PriceChartView &view, const DrawingSwitches &on)
 {
@@ -140,8 +140,7 @@ void REvuved::drawTransactionArrow(float x, bool isBuy)
         throw ControlError(platform::SubscriptOutOfRange);
     const PriceHistory &h = *d->history;
     const PriceAxis prices(dc.scaleHeight(), d->scale);
-    const double tipY =
-        isBuy ? prices.yOverBottomEdge(h.low_array[*day]) : prices.yOverBottomEdge(h.high_array[*day]) - SellTipRise;
+    const double tipY = arrowTipY(prices, h, *day, isBuy);
     float px = float(x / dc.twipsPerPixelX());
     float py = float(tipY / dc.twipsPerPixelY());
     DrawArrow(px, py, dc, isBuy);

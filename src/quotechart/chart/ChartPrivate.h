@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class QPrinter;
+
 namespace quotechart {
 
 struct REvuved::Private {
@@ -20,6 +22,7 @@ struct REvuved::Private {
     InteractionState interaction;
     PopupMenus menus;
     PriceScale scale;   // of the last drawing of the price pane
+    QPrinter *printer = nullptr;   // the host's, not owned
     std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
     DayDates dates;   // the history's dates, read as they are needed
 

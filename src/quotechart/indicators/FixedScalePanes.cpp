@@ -3,15 +3,13 @@
 
 #include "indicators/PaneFrame.h"
 #include "indicators/PaneRoutines.h"
+#include "indicators/SeriesColours.h"
 #include "indicators/calc/IndicatorCalculations.h"
 #include "platform/SurfaceRegion.h"
 
 namespace quotechart {
 
 namespace {
-
-const QColor SignalRed(200, 0, 0);
-const QColor MoneyFlowColour(178, 0, 178);
 
 // Clears the pane and draws the frame of the 0..100 scale.
 PaneFrame fixedScaleFrame(const PaneTarget &target, int16_t first, int16_t last)

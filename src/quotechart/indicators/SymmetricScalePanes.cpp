@@ -4,6 +4,7 @@
 
 #include "indicators/PaneFrame.h"
 #include "indicators/PaneRoutines.h"
+#include "indicators/SeriesColours.h"
 #include "indicators/ValueToLabel.h"
 #include "indicators/calc/IndicatorCalculations.h"
 #include "platform/NumberFormat.h"
@@ -12,12 +13,6 @@
 namespace quotechart {
 
 namespace {
-
-const QColor DivergenceColour(28, 177, 227);
-const QColor SignalRed(200, 0, 0);
-const QColor DifferenceColour(0, 200, 0);
-const QColor MomentumColour(0, 70, 0);
-const QColor OBVColour(0, 128, 0);
 
 PaneFrame symmetricScaleFrame(const PaneTarget &target, int16_t first, int16_t last, float M)
 {

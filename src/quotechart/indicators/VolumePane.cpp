@@ -4,6 +4,7 @@
 
 #include "indicators/PaneFrame.h"
 #include "indicators/PaneRoutines.h"
+#include "indicators/SeriesColours.h"
 #include "indicators/ValueToLabel.h"
 #include "indicators/calc/WindowFunctions.h"
 #include "platform/SurfaceRegion.h"
@@ -12,8 +13,6 @@
 namespace quotechart {
 
 namespace {
-
-const QColor VolumeColour(0, 128, 0);
 
 void drawVolumeBars(PaneFrame &frame, indicators::VolumeSeries volumes, float M, double baseline)
 {

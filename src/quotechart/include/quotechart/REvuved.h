@@ -16,6 +16,8 @@
 #include <QVariant>
 #include <QWidget>
 
+class QPrinter;
+
 #include <cstdint>
 #include <memory>
 
@@ -80,8 +82,20 @@ public:
     void ZoomIn();
     void ZoomOut();
     QVariant convert_trading_date(QString &input_date);
+    // Prints the whole chart on one landscape page of the printer given by
+    // setPrinter (or the default printer); a chart with no printer to print
+    // on, or a printer that fails, throws ControlError.
+    void PrintEntireChart();
+    // Shows "data updated"; changes nothing.
+    void UpdateHistData();
     // Re-applies the stored colours (with their own defaults); draws nothing.
     void SetColors();
+    // Look up the company name of ticker_name on the lookup site (see
+    // setLookupSite) while the caption is shorter than 3 characters, and show
+    // it in the caption; DrawLabel raises CompanyNameResolved in every case.
+    // The host's events run while the lookup waits, for 5 seconds at most.
+    void DrawLabel();
+    void DrawLabelNoEvent();
     QString CompanyName() const;
     bool MA10() const;
     bool MA50() const;
@@ -94,12 +108,15 @@ public:
     int16_t TechInd3() const;
 
     const PriceHistory &history() const;   // read-only view for hosts
+    void setPrinter(QPrinter *printer);    // nullptr: the default printer; not owned
 
     struct Private;
 
 signals:
     // After every redraw of the indicator panes, so after every full redraw.
     void DrawComplete();
+    // After every DrawLabel.
+    void CompanyNameResolved();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -1,0 +1,64 @@
+// REvuved's company-name lookup and the history-update confirmation.
+
+#include "chart/ChartPrivate.h"
+#include "history/CompanyNameAnswer.h"
+#include "history/OpenURL.h"
+#include "platform/MessageBox.h"
+
+#include <QLabel>
+#include <QPointer>
+
+namespace quotechart {
+
+namespace {
+
+constexpr qsizetype KnownCaptionLength = 3;   // a caption this long already names the company
+
+QString lookupAddress(const QString &ticker)
+{
+    const QString site = lookupSite();
+    // No site: as an address that cannot be opened.
+    return site.isEmpty() ? QString() : site + QStringLiteral("/cgi-bin/ticker.pl?") + ticker;
+}
+
+QString answerFor(const QString &ticker)
+{
+    const QString address = lookupAddress(ticker);
+    return address.isEmpty() ? QStringLiteral("0") : OpenURL(address);
+}
+
+}   // namespace
+
+void REvuved::DrawLabel()
+{
+    QLabel *caption = d->widgets.CaptionLabel;
+    if (caption->text().size() < KnownCaptionLength) {
+        const QString ticker = ticker_name;
+        const QPointer<REvuved> self(this);
+        const QString answer = answerFor(ticker);
+        if (!self)
+            return;   // the host closed the chart while the lookup waited
+        if (const std::optional<QString> text = labelCaption(answer, ticker))
+            caption->setText(*text);
+        d->document.company_name = caption->text();
+    }
+    emit CompanyNameResolved();
+}
+
+void REvuved::DrawLabelNoEvent()
+{
+    QLabel *caption = d->widgets.CaptionLabel;
+    if (caption->text().size() >= KnownCaptionLength)
+        return;
+    const QString ticker = ticker_name;
+    const QPointer<REvuved> self(this);
+    const QString answer = answerFor(ticker);
+    if (!self)
+        return;
+    caption->setText(labelCaptionNoEvent(answer, ticker));
+    d->document.company_name = caption->text();
+}
+
+void REvuved::UpdateHistData() { platform::messageBox(this, QStringLiteral("data updated"), QMessageBox::NoIcon); }
+
+}   // namespace quotechart

@@ -1,0 +1,154 @@
+#include "printing/PrintChart.h"
+
+#include "indicators/IndicatorCatalogue.h"
+#include "platform/Surface.h"
+#include "printing/PageLayout.h"
+#include "printing/PaperColours.h"
+#include "printing/PaperDateRuler.h"
+#include "printing/PaperFrame.h"
+#include "printing/PaperLegend.h"
+#include "printing/PaperPriceRuler.h"
+#include "printing/PrintArrow.h"
+#include "quotechart/ControlError.h"
+#include "render/Overlays.h"
+#include "render/PriceBars.h"
+#include "render/PriceChartView.h"
+#include "transactions/Arrow.h"
+#include "transactions/ArrowTip.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quotechart {
+
+namespace {
+
+const QString Credit = QStringLiteral("Printed with quotechart");
+const QColor PaneStrips(220, 220, 220);
+constexpr double BarsDrop = 45;   // paper bars sit this far below the ruler's lines
+constexpr double PaneLabelPoints = 6;
+constexpr double DateLabelPoints = 5;   // the band under the price area is 100 twips high
+constexpr double LegendPoints = 8;
+constexpr double LegendTextRoom = 350;   // from the legend's text column to the layout's right edge
+
+// Twips the layout gives up on the right so that the widest legend text
+// fits on the page: the legend stands in the margin beside the frame, which
+// is narrower than most of its texts.
+double legendRoom(platform::SurfaceRegion &page, const LegendContent &legend)
+{
+    const double before = page.fontSize();
+    page.setFontSize(LegendPoints);
+    double widest = 0;
+    for (const QString &text : legendTexts(legend))
+        widest = std::max(widest, page.textWidth(text));
+    page.setFontSize(before);
+    return std::max(0.0, widest + 60 - LegendTextRoom);
+}
+
+void drawTitle(platform::SurfaceRegion &page, const PageLayout &layout, const QString &company)
+{
+    page.setForeColor(Qt::black);
+    page.setCurrent(layout.R / 7, 50);
+    page.print(QStringLiteral("Price History - ") + company);
+    page.setCurrent(layout.R / 7, page.currentY());
+    page.print(Credit);
+}
+
+void drawPrices(platform::SurfaceRegion &area, const PriceChartView &view, const DrawingSwitches &on,
+                int16_t customPeriod)
+{
+    if (on.hide_chart_flag)
+        return;
+    area.setForeColor(Qt::black);
+    try {
+        on.high_low_close_flag ? drawPriceBars(area, view) : drawCloseLine(area, view);
+    } catch (const ControlError &) {
+        // A visible day outside the arrays ends the bars there, as on the screen.
+    }
+    const std::pair<bool, std::pair<int16_t, QColor>> averages[] = {
+        {on.ma10_flag, {10, PaperMA10}},
+        {on.ma50_flag, {50, PaperMA50}},
+        {on.ma200_flag, {200, PaperMA200}},
+        {on.macustom_flag, {customPeriod, PaperCustomMA}},
+    };
+    for (const auto &[shown, average] : averages) {
+        if (!shown)
+            continue;
+        area.setDrawWidth(2);
+        drawMovingAverage(area, view, average.first, average.second);
+        area.setDrawWidth(1);
+    }
+}
+
+void drawArrows(platform::SurfaceRegion &area, const PriceChartView &view, const ChartDocument &doc)
+{
+    const auto draw = [&](int16_t day, bool isBuy) {
+        if (day < 1 || day > PriceHistory::capacity)
+            return;
+        float x = float(view.x(day) / area.twipsPerPixelX());
+        float y = float(arrowTipY(view.prices, view.history, day, isBuy) / area.twipsPerPixelY());
+        DrawArrow(x, y, area, isBuy);
+        if (std::fabs(x) < 1e6f && std::fabs(y) < 1e6f)
+            PrintArrow(int(std::lround(x)), int(std::lround(y)), area, isBuy);
+    };
+    const TransactionTables &t = doc.state.transactions;
+    for (int i = 1; i <= doc.buy_number && i <= TransactionTables::capacity; ++i)
+        draw(t.buy_days[std::size_t(i)], true);
+    for (int i = 1; i <= doc.sell_number && i <= TransactionTables::capacity; ++i)
+        draw(t.sell_days[std::size_t(i)], false);
+}
+
+void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k, const PrintInput &in)
+{
+    const PaneSettings &settings = in.document.state.pane_settings[std::size_t(k)];
+    const IndicatorInfo *indicator = findIndicator(settings.indicator);
+    if (!indicator)
+        return;
+    const QRectF paneRect = layout.panes()[std::size_t(k)], bandRect = layout.paneBand(k);
+    platform::SurfaceRegion pane(page, paneRect.x(), paneRect.y(), paneRect.width(), paneRect.height());
+    platform::SurfaceRegion band(page, bandRect.x(), bandRect.y(), bandRect.width(), bandRect.height());
+    band.setBackColor(QColor(220, 220, 220));
+    band.setFontSize(PaneLabelPoints);
+    indicator->draw(PaneTarget{band, pane, PaneStrips}, in.history, in.document.starting_date_local,
+                    in.document.ending_date_local, settings);
+}
+
+}   // namespace
+
+void PrintChart(platform::Surface &page, const PrintInput &in)
+{
+    page.setCurrent(0, 0);
+    page.print(QStringLiteral(" "));   // starts the page
+    page.setDrawWidth(1);
+    const ChartDocument &doc = in.document;
+    const DrawingSwitches &on = doc.state.switches;
+    const LegendContent legend{doc.state.company_name, on.ma10_flag,        on.ma50_flag,           on.ma200_flag,
+                               on.macustom_flag,       in.custom_ma_period, doc.state.pane_settings};
+    const PageLayout layout = pageLayout(page.scaleWidth() - legendRoom(page, legend), page.scaleHeight());
+    drawPaperFrame(page, layout);
+    drawTitle(page, layout, doc.state.company_name);
+
+    const double paperScale = paperPriceScale(layout, in.scale).value_or(0.0);
+    page.setFontSize(7);
+    drawPaperPriceRuler(page, layout, in.scale, paperScale);
+    const QRectF areaRect = layout.priceArea();
+    const DayAxis days = DayAxis::doubleSlot(areaRect.width(), doc.starting_date_local, doc.ending_date_local);
+    page.setFontSize(DateLabelPoints);
+    drawPaperDateRuler(page, layout, in.history, in.dates, days);
+
+    platform::SurfaceRegion area(page, areaRect.x(), areaRect.y(), areaRect.width(), areaRect.height());
+    PriceScale scale = in.scale;
+    scale.price_scale = float(paperScale);
+    const PriceChartView view{in.history, doc.starting_date_local, doc.ending_date_local, days,
+                              PriceAxis(areaRect.height() + BarsDrop, scale)};
+    drawPrices(area, view, doc.state.switches, in.custom_ma_period);
+    drawArrows(area, view, doc);
+    for (int k = 0; k < PaneCount; ++k)
+        PrintIndicatorPane(page, layout, k, in);
+
+    page.setFontSize(LegendPoints);
+    drawPaperLegend(page, layout, legend);
+    page.flush();
+}
+
+}   // namespace quotechart

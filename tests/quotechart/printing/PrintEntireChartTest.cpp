@@ -1,0 +1,139 @@
+// Printing the whole chart into a PDF file, read back as text and pixels
+// with the poppler tools.
+
+#include "ChartTest.h"
+#include "TestAccess.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+class Printing : public ChartTest {
+protected:
+    void SetUp() override
+    {
+        showChart(1200, 900);
+        hist.copySample("MSFT");
+        load("MSFT");
+        chart->starting_date_local = 1;
+        chart->ending_date_local = 120;
+        quotechart::TestAccess::redraw(*chart);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("chart.pdf"));
+        chart->setPrinter(&printer);
+    }
+    quotechart::DocumentState &document() { return quotechart::TestAccess::document(*chart); }
+    QString run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    QString pageText() { return run("pdftotext", {"-layout", dir.filePath("chart.pdf"), "-"}); }
+    QImage pageImage()
+    {
+        run("pdftoppm",
+            {"-png", "-r", "150", "-aa", "no", "-aaVector", "no", "-singlefile", dir.filePath("chart.pdf"),
+             dir.filePath("page")});
+        return QImage(dir.filePath("page.png"));
+    }
+    static int count(const QImage &image, const QColor &colour)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixelColor(x, y) == colour;
+        return n;
+    }
+    void addTrade(int16_t buyDay, int16_t sellDay)
+    {
+        auto &t = document().transactions;
+        t.buy_days[std::size_t(++chart->buy_number)] = buyDay;
+        t.sell_days[std::size_t(++chart->sell_number)] = sellDay;
+    }
+
+    QTemporaryDir dir;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+TEST_F(Printing, OneLandscapePageWithTheTitleAndTheLegend)
+{
+    document().company_name = "Acme Widgets";
+    chart->PrintEntireChart();
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.colorMode(), QPrinter::Color);
+    const QString info = run("pdfinfo", {dir.filePath("chart.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+    const QString text = pageText();
+    EXPECT_TRUE(text.contains("Price History - Acme Widgets")) << text.toStdString();
+    for (const char *entry : {"10 Day MA", "50 Day MA", "200 Day MA", "Volume", "Fast Stoch. %K(5)",
+                              "Fast Stoch. %D(5)", "EMA Diff.(10 vs. 15)"})
+        EXPECT_TRUE(text.contains(QLatin1String(entry))) << entry;
+    EXPECT_FALSE(text.contains(QRegularExpression("(^|\\s)20 Day MA"))) << "the custom average is off";
+    EXPECT_TRUE(text.contains("$ ")) << "the price ruler's labels";
+}
+
+TEST_F(Printing, TheAveragesFollowTheirSwitchesOnThePageAndInTheLegend)
+{
+    auto &on = document().switches;
+    on.ma10_flag = on.ma50_flag = false;
+    on.macustom_flag = true;
+    chart->PrintEntireChart();
+    const QString text = pageText();
+    EXPECT_FALSE(text.contains("10 Day MA"));
+    EXPECT_FALSE(text.contains("50 Day MA"));
+    EXPECT_TRUE(text.contains("200 Day MA"));
+    EXPECT_TRUE(text.contains("20 Day MA"));
+    const QImage page = pageImage();
+    EXPECT_EQ(count(page, QColor(255, 0, 0)), 0);
+    EXPECT_GT(count(page, QColor(0, 0, 255)), 50);
+    EXPECT_GT(count(page, QColor(0, 255, 255)), 50);
+}
+
+TEST_F(Printing, ArrowsOnlyForRecordedTransactions)
+{
+    auto &on = document().switches;
+    on.ma10_flag = on.ma50_flag = on.ma200_flag = false;
+    chart->PrintEntireChart();
+    QImage page = pageImage();
+    EXPECT_EQ(count(page, QColor(0, 255, 0)), 0);
+    EXPECT_EQ(count(page, QColor(255, 0, 0)), 0);
+
+    addTrade(80, 40);
+    addTrade(30, 10);
+    chart->PrintEntireChart();
+    page = pageImage();
+    EXPECT_GT(count(page, QColor(0, 255, 0)), 4);   // two filled buy arrows
+    EXPECT_GT(count(page, QColor(255, 0, 0)), 4);
+}
+
+TEST_F(Printing, PanesWithoutPeriodsNameTheirSeriesAlone)
+{
+    auto &panes = document().pane_settings;
+    panes[0].indicator = 9;
+    panes[1].indicator = 5;
+    panes[2].indicator = 11;   // no such indicator: an empty pane
+    chart->PrintEntireChart();
+    const QString text = pageText();
+    EXPECT_TRUE(text.contains("On Balance Volume"));
+    EXPECT_TRUE(text.contains("MACD(12 vs. 26)"));
+    EXPECT_TRUE(text.contains("EMA(5)"));
+    EXPECT_TRUE(text.contains("Divergence"));
+}
+
+TEST_F(Printing, APrinterThatCannotStartIsReportedToTheHost)
+{
+    printer.setOutputFileName(dir.filePath("missing-folder/chart.pdf"));
+    try {
+        chart->PrintEntireChart();
+        FAIL() << "no error";
+    } catch (const quotechart::ControlError &error) {
+        EXPECT_EQ(error.number(), 482);
+    }
+}
+
+}   // namespace
