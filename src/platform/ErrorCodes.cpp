@@ -12,7 +12,9 @@ QString errorText(int number)
     case FileNotFound: return QStringLiteral("File not found");
     case InputPastEndOfFile: return QStringLiteral("Input past end of file");
     case PermissionDenied: return QStringLiteral("Permission denied");
+    case PathFileAccessError: return QStringLiteral("Path/File access error");
     case PathNotFound: return QStringLiteral("Path not found");
+    case InvalidPropertyValue: return QStringLiteral("Invalid property value");
     case SetNotSupportedAtRunTime: return QStringLiteral("Set not supported at run time");
     case SettingNotPermitted: return QStringLiteral("Setting not permitted");
     case PrinterError: return QStringLiteral("Printer error");

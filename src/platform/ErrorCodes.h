@@ -15,6 +15,8 @@ enum ErrorCode : int {
     InputPastEndOfFile = 62,
     PathNotFound = 76,
     PermissionDenied = 70,
+    PathFileAccessError = 75,
+    InvalidPropertyValue = 380,
     SetNotSupportedAtRunTime = 382,
     SettingNotPermitted = 387,
     PrinterError = 482,

@@ -51,6 +51,7 @@ REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>
     d->document.pane_settings = readStoredPaneSettings();
     fillIndicatorCombos(w, d->document.pane_settings);
     connectInteraction();
+    connectSettingsTab();
 }
 
 REvuved::~REvuved() = default;

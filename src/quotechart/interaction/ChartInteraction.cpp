@@ -7,6 +7,8 @@
 #include "platform/PictureBox.h"
 #include "render/DayAxis.h"
 
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -159,6 +161,17 @@ void REvuved::zoomByWheel(int angleDelta)
     }
 }
 
+// A combo given the focus by the keyboard opens its list at once (a click
+// opens it anyway).
+void REvuved::openComboOnFocus(QObject *watched, Qt::FocusReason reason)
+{
+    if (reason == Qt::MouseFocusReason || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return;
+    for (QComboBox *combo : d->widgets.Combo)
+        if (watched == combo)
+            combo->showPopup();
+}
+
 bool REvuved::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == d->widgets.Picture1 && event->type() == QEvent::Wheel) {
@@ -167,6 +180,8 @@ bool REvuved::eventFilter(QObject *watched, QEvent *event)
     }
     if (arrowEvent(watched, event))
         return true;
+    if (event->type() == QEvent::FocusIn)
+        openComboOnFocus(watched, static_cast<QFocusEvent *>(event)->reason());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -82,6 +82,13 @@ public:
     void ZoomIn();
     void ZoomOut();
     QVariant convert_trading_date(QString &input_date);
+    // Save the chart's ticker, panes, range and transactions to a text file,
+    // and read them back; opening redraws nothing (the host reloads the
+    // history, rebuilds the list and redraws). Errors throw ControlError: 53
+    // no such file, 75/76 a path that cannot be written, 13 an item that is
+    // no number, 62 a file that ends early, 380 an indicator outside 1..10.
+    void SaveChartInFile(QString &filepath);
+    void OpenChartFromFile(QString &filepath);
     // Prints the whole chart on one landscape page of the printer given by
     // setPrinter (or the default printer); a chart with no printer to print
     // on, or a printer that fails, throws ControlError.
@@ -142,6 +149,13 @@ private:
     bool stepOlder();
     bool stepNewer();
     void zoomByWheel(int angleDelta);
+    // The settings tab (interaction/SettingsTab.cpp).
+    void connectSettingsTab();
+    void showIndicatorFields(int k);
+    void selectIndicator(int k);
+    void applyPeriods();
+    void setUpComboLists();
+    void openComboOnFocus(QObject *watched, Qt::FocusReason reason);
     void drawTransactionArrow(float x, bool isBuy);
     void drawHiddenChartArrows();
 

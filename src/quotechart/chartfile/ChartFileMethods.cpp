@@ -1,0 +1,55 @@
+// REvuved's chart file: saving the document, and reading it back into the
+// chart's state with each pane's combo following its indicator.
+
+#include "chart/ChartPrivate.h"
+#include "chartfile/ChartFileReader.h"
+#include "chartfile/ChartFileWriter.h"
+#include "history/HistoryFile.h"
+#include "platform/ErrorCodes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace quotechart {
+
+namespace {
+
+constexpr qint64 ChartFileByteLimit = qint64(4) << 20;   // 45 lines and 500 transactions fill a few kilobytes
+
+ControlError writeError(const QString &path)
+{
+    const QFileInfo info(path);
+    return ControlError(info.absoluteDir().exists() ? platform::PathFileAccessError : platform::PathNotFound);
+}
+
+}   // namespace
+
+// The new file is written beside the old one and takes its place only when
+// it was written whole, so a failed save leaves the old chart as it was.
+void REvuved::SaveChartInFile(QString &filepath)
+{
+    const QFileInfo target(filepath);
+    if (filepath.isEmpty() || target.isDir() || (target.exists() && !target.isWritable()))
+        throw writeError(filepath);
+    QSaveFile file(filepath);
+    if (!file.open(QIODevice::WriteOnly))
+        throw writeError(filepath);
+    const QByteArray text = chartFileText(Private::documentOf(*this));
+    if (file.write(text) != text.size() || !file.commit())
+        throw ControlError(platform::PathFileAccessError);
+}
+
+void REvuved::OpenChartFromFile(QString &filepath)
+{
+    const std::optional<QByteArray> text = readHistoryFile(filepath, ChartFileByteLimit);
+    if (!text)
+        throw ControlError(platform::FileNotFound);
+    DocumentState &doc = d->document;
+    ChartFileTarget target{ticker_name, doc.pane_settings, starting_date_local, ending_date_local,
+                           buy_number,  sell_number,       doc.transactions,    {}};
+    target.indicatorStored = [this](int k) { selectIndicator(k); };
+    readChartFile(*text, target);
+}
+
+}   // namespace quotechart
