@@ -48,15 +48,17 @@ std::vector<ListEntry> entriesOf(const QTreeWidget &list)
     return entries;
 }
 
-// Room for one more after `count` recorded (a count a host made negative
-// would write below the table).
-bool hasRoom(int16_t count) { return count >= 0 && count < RecordLimit; }
-
-void tellFull(QWidget *parent, const char *kind)
+// Room for one more after `count` recorded; when full the user is told. A
+// count a host made negative would write below the table: refused silently.
+bool hasRoom(QWidget *parent, int16_t count, const char *kind)
 {
-    platform::messageBox(parent,
-                         QStringLiteral("You can't record more than %1 %2").arg(RecordLimit).arg(QLatin1String(kind)),
-                         QMessageBox::Warning, QMessageBox::Ok);
+    if (count >= 0 && count < RecordLimit)
+        return true;
+    if (count >= RecordLimit)
+        platform::messageBox(
+            parent, QStringLiteral("You can't record more than %1 %2").arg(RecordLimit).arg(QLatin1String(kind)),
+            QMessageBox::Warning, QMessageBox::Ok);
+    return false;
 }
 
 // The loaded day under x, as the crosshair's read-out finds it.
@@ -97,10 +99,8 @@ void REvuved::RecordBuy(float &x)
     const std::optional<int16_t> day = loadedDayUnder(*this, d->widgets.Picture1->surface(), x);
     if (!day)
         return;
-    if (!hasRoom(buy_number)) {
-        tellFull(this, "buys");
+    if (!hasRoom(this, buy_number, "buys"))
         return;
-    }
     drawRecordedArrow(x, *day, true);
     appendEntry(*d->widgets.ListView1, buyEntry(*d->history, *day));
     ++buy_number;
@@ -126,10 +126,8 @@ void REvuved::recordSell(float x, int16_t day)
                              QMessageBox::Warning, QMessageBox::Ok);
         return;
     }
-    if (!hasRoom(sell_number)) {
-        tellFull(this, "sells");
+    if (!hasRoom(this, sell_number, "sells"))
         return;
-    }
     const int16_t boughtOn = t.buy_days[buy_number];
     drawRecordedArrow(x, day, false);
     appendEntry(*d->widgets.ListView1, sellEntry(*d->history, day, boughtOn));
