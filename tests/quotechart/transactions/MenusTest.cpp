@@ -237,8 +237,9 @@ TEST_F(Menus, APictureOfSeveralTradesShowsTheirArrowsTheListAndTheGains)
     EXPECT_TRUE(list().isVisible());
     const QImage picture = chart->grab().toImage();
     EXPECT_EQ(picture.size(), chart->size());
-    if (const char *dir = std::getenv("QUOTECHART_PICTURE_DIR"))
+    if (const char *dir = std::getenv("QUOTECHART_PICTURE_DIR")) {
         EXPECT_TRUE(picture.save(QString::fromLocal8Bit(dir) + "/transactions.png"));
+    }
 }
 
 }   // namespace
