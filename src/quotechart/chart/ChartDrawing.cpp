@@ -138,9 +138,16 @@ void REvuved::drawTransactionArrow(float x, bool isBuy)
     const std::optional<int16_t> day = days.dayAt(x);
     if (!day || *day < 1 || *day > PriceHistory::capacity)
         throw ControlError(platform::SubscriptOutOfRange);
+    drawArrowForDay(x, *day, isBuy);
+}
+
+// The arrow for a day (1 to the capacity) at x, whatever day lies under x.
+void REvuved::drawArrowForDay(float x, int16_t day, bool isBuy)
+{
+    platform::SurfaceRegion &dc = d->widgets.Picture1->surface();
     const PriceHistory &h = *d->history;
     const PriceAxis prices(dc.scaleHeight(), d->scale);
-    const double tipY = arrowTipY(prices, h, *day, isBuy);
+    const double tipY = arrowTipY(prices, h, day, isBuy);
     float px = float(x / dc.twipsPerPixelX());
     float py = float(tipY / dc.twipsPerPixelY());
     DrawArrow(px, py, dc, isBuy);

@@ -60,6 +60,7 @@ void REvuved::connectInteraction()
 
     d->menus = createPopupMenus(*this);
     connectPopupMenu();
+    connectTransactionList();
 }
 
 void REvuved::picture1MouseDown(int button, float x, float)
@@ -178,7 +179,7 @@ bool REvuved::eventFilter(QObject *watched, QEvent *event)
         zoomByWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
     }
-    if (arrowEvent(watched, event))
+    if (arrowEvent(watched, event) || transactionListEvent(watched, event))
         return true;
     if (event->type() == QEvent::FocusIn)
         openComboOnFocus(watched, static_cast<QFocusEvent *>(event)->reason());

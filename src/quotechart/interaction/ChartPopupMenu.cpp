@@ -31,6 +31,15 @@ void REvuved::connectPopupMenu()
     connect(m.mnuPopupMACustom, &QAction::triggered, this, [this] { chooseCustomAverage(); });
     connect(m.mnuPriceIndicatorsEnvelopes, &QAction::triggered, this, [this] { chooseEnvelopes(); });
     connect(m.mnuPopupTimeRange, &QAction::triggered, this, [] { sendTimeRangeKey(); });
+    // At the pointer's last position over the pane: where the menu was opened.
+    connect(m.mnuPopupRecordBuy, &QAction::triggered, this, [this] {
+        float x = d->interaction.popup_x;
+        RecordBuy(x);
+    });
+    connect(m.mnuPopupRecordSell, &QAction::triggered, this, [this] {
+        float x = d->interaction.popup_x;
+        RecordSell(x);
+    });
 }
 
 void REvuved::openPopupMenu(float x, float y)

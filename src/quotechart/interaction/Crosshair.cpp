@@ -12,6 +12,12 @@ void invertVerticalLine(const VerticalLineSurfaces &surfaces, double x)
         surface->line(x, 0, x, surface->scaleHeight());
 }
 
+void invertVerticalLine(platform::SurfaceRegion &surface, double x)
+{
+    surface.setDrawMode(platform::DrawMode::Invert);
+    surface.line(x, 0, x, surface.scaleHeight());
+}
+
 void invertHorizontalLine(platform::SurfaceRegion &pane, double y)
 {
     pane.setDrawMode(platform::DrawMode::Invert);

@@ -17,6 +17,8 @@ using VerticalLineSurfaces = std::array<platform::SurfaceRegion *, 5>;
 
 // Inverts the line at x on each surface, top to bottom.
 void invertVerticalLine(const VerticalLineSurfaces &surfaces, double x);
+// Inverts the line at x on one surface only.
+void invertVerticalLine(platform::SurfaceRegion &surface, double x);
 // Inverts the dashed line at y across the pane.
 void invertHorizontalLine(platform::SurfaceRegion &pane, double y);
 // Back to the copy pen (and, for the pane, solid lines) the drawing expects.

@@ -61,12 +61,24 @@ public:
     // with the change against the older day. Either keeps its text when its
     // days are not loaded.
     void UpdateCaption(float &x);
+    // Record a buy (sell) on the day under x: its arrow, an entry in the
+    // transaction list and the day in the tables. A sell needs a buy that is
+    // not more recent than it and recomputes both gains, allowed or not. A day
+    // that is not loaded records nothing; at 125 of a kind the user is told.
+    void RecordBuy(float &x);
+    void RecordSell(float &x);
     // Draw a buy (sell) arrow for the day under x (twips in the price pane).
     void DrawBuy(float &x);
     void DrawSell(float &x);
+    // Forgets every transaction (the counts go to 0), empties the list and
+    // redraws.
+    void ClearBuysSells();
     // Redraws the three indicator panes with indicators 1..10 (any other
     // number leaves its pane empty) and raises DrawComplete.
     void DisplayTechnicalIndicators(int16_t &indicator1, int16_t &indicator2, int16_t &indicator3);
+    // Appends an entry for every counted transaction: buy 1, sell 1, buy 2...
+    // The list is not emptied first.
+    void FillListView();
     // The day index of a date; a weekend or holiday finds the trading day up to
     // two days before it. 0 when the text is no date or nothing matches.
     int16_t ConvertDateToInteger(QString &str_date);
@@ -81,6 +93,13 @@ public:
     void GoForward();
     void ZoomIn();
     void ZoomOut();
+    // The company, the list's entries and the two gain labels as they read,
+    // one line each, lines ending in a line feed.
+    QString PrintTransactionsReport();
+    // Recompute the gain labels from the list's prices: the pairs' gains
+    // added, and compounded.
+    void CalculateSumGain();
+    void CalculateCumGain();
     QVariant convert_trading_date(QString &input_date);
     // Save the chart's ticker, panes, range and transactions to a text file,
     // and read them back; opening redraws nothing (the host reloads the
@@ -157,6 +176,13 @@ private:
     void setUpComboLists();
     void openComboOnFocus(QObject *watched, Qt::FocusReason reason);
     void drawTransactionArrow(float x, bool isBuy);
+    void drawArrowForDay(float x, int16_t day, bool isBuy);
+    // Transactions (chart/ChartTransactions.cpp, interaction/TransactionListMenu.cpp).
+    void drawRecordedArrow(float x, int16_t day, bool isBuy);
+    void recordSell(float x, int16_t day);
+    void connectTransactionList();
+    bool transactionListEvent(QObject *watched, QEvent *event);
+    void deleteLastTransaction();
     void drawHiddenChartArrows();
 
     std::unique_ptr<Private> d;
