@@ -14,10 +14,11 @@ void abortOnBrokenRule(const char *rule)
 
 FuzzFailureHandler failureHandler = abortOnBrokenRule;
 
-constexpr std::array<FuzzEntry, 3> entries = {{
+constexpr std::array<FuzzEntry, 4> entries = {{
     {"number_text", fuzzNumberText},
     {"date_text", fuzzDateText},
     {"history_text", fuzzHistoryText},
+    {"chart_file", fuzzChartFile},
 }};
 
 }   // namespace

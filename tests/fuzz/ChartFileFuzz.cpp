@@ -1,0 +1,37 @@
+// Fuzzing the chart file reader: any bytes either read or fail with one of
+// its errors; the counts stay within the tables, slot 0 of the tables is
+// never written, and a read that passed line 45 set both counts.
+
+#include "FuzzEntries.h"
+
+#include "chartfile/ChartFileReader.h"
+#include "quotechart/ControlError.h"
+
+#include <memory>
+
+using namespace quotechart;
+
+int fuzzChartFile(const uint8_t *data, size_t size)
+{
+    static const auto tables = std::make_unique<TransactionTables>();
+    tables->buy_days[0] = tables->sell_days[0] = -7;
+    QString ticker;
+    std::array<PaneSettings, PaneCount> panes{};
+    int16_t start = 1, end = 200, buys = -1, sells = -1;
+    int indicatorsStored = 0;
+    ChartFileTarget target{ticker, panes, start, end, buys, sells, *tables, [&](int) { ++indicatorsStored; }};
+    const QByteArrayView text(reinterpret_cast<const char *>(data), qsizetype(size));
+    bool read = false;
+    try {
+        readChartFile(text, target);
+        read = true;
+    } catch (const ControlError &error) {
+        fuzzExpect(error.number() == 6 || error.number() == 13 || error.number() == 62, "only the reader's errors");
+    }
+    fuzzExpect(buys <= TransactionTables::capacity && sells <= TransactionTables::capacity,
+               "counts stay within the tables");
+    fuzzExpect(tables->buy_days[0] == -7 && tables->sell_days[0] == -7, "slot 0 is never written");
+    fuzzExpect(!read || (buys >= 0 && sells >= 0 && indicatorsStored == 3), "a whole read sets every count");
+    fuzzExpect(indicatorsStored <= 3, "three panes at most");
+    return 0;
+}
