@@ -55,13 +55,13 @@ void Canvas::setDevice(QPaintDevice *device)
     findDevice();
 }
 
-void Canvas::markChanged()
+void Canvas::markChanged(const QRect &pixels)
 {
-    if (!dirty_) {
-        dirty_ = true;
-        if (changed_)
-            changed_();
-    }
+    if (pixels.isEmpty() || dirty_.contains(pixels))
+        return;
+    dirty_ |= pixels;
+    if (changed_)
+        changed_(pixels);
 }
 
 void Canvas::flush()
@@ -74,7 +74,7 @@ void Canvas::flush()
     penInUse_.reset();
     compositionInUse_ = QPainter::CompositionMode_SourceOver;
     target_.reset();   // a copy of the image may be taken until the next batch
-    dirty_ = false;
+    dirty_ = QRect();
 }
 
 std::optional<RasterTarget> Canvas::rasterTarget(const QRect &window)

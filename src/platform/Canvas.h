@@ -40,9 +40,10 @@ public:
     double pixelsPerTwipX() const { return pixelsPerTwipX_; }
     double pixelsPerTwipY() const { return pixelsPerTwipY_; }
 
-    // Called once when the first change after a flush() happens.
-    void setChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
-    void markChanged();
+    // Told the device pixels a drawing changed, whenever they reach beyond
+    // what the batch had changed before (so a repaint can cover just them).
+    void setChangedCallback(std::function<void(const QRect &)> changed) { changed_ = std::move(changed); }
+    void markChanged(const QRect &pixels);
     // Ends the current batch: the device holds everything drawn so far.
     void flush();
 
@@ -84,8 +85,8 @@ private:
     double twipsPerPixelY_;
     double pixelsPerTwipX_;   // the inverses, as a redraw converts a great many positions
     double pixelsPerTwipY_;
-    std::function<void()> changed_;
-    bool dirty_ = false;
+    std::function<void(const QRect &)> changed_;
+    QRect dirty_;   // changed in this batch
     struct PenKey {
         QRgb rgba;
         int width;

@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -38,7 +39,8 @@ PictureBox::PictureBox(QWidget *parent)
     image_.fill(surface_.backColor());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);   // moves are reported with no button held too
-    surface_.setChangedCallback([this] { update(); });
+    // Only what changed is repainted: a crosshair move touches a column or two.
+    surface_.setChangedCallback([this](const QRect &pixels) { update(pixels); });
 }
 
 PictureBox::~PictureBox() { surface_.flush(); }
@@ -56,12 +58,14 @@ void PictureBox::setBackColor(const QColor &color)
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent *event)
 {
     matchImageToSize();
     surface_.flush();
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    // Only the parts asked for: a crosshair move repaints a column or two.
+    for (const QRect &part : event->region())
+        painter.drawImage(part.topLeft(), image_, part);
     // Any part the image does not cover shows the back colour.
     if (image_.width() < width())
         painter.fillRect(image_.width(), 0, width() - image_.width(), height(), surface_.backColor());

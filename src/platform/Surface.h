@@ -23,8 +23,11 @@ public:
     Surface(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY);
     ~Surface();
 
-    // Called once when the first change after a flush() happens.
-    void setChangedCallback(std::function<void()> changed) { canvas.setChangedCallback(std::move(changed)); }
+    // Told the pixels each drawing changed beyond what the batch had changed.
+    void setChangedCallback(std::function<void(const QRect &)> changed)
+    {
+        canvas.setChangedCallback(std::move(changed));
+    }
     // Ends the current batch: the device holds everything drawn so far.
     void flush() { canvas.flush(); }
     // Starts a batch now; false when the device cannot be painted (a

@@ -81,6 +81,20 @@ SurfaceRegion::SurfaceRegion(SurfaceRegion &within, double x, double y, double w
 
 QPainter &SurfaceRegion::painter() { return canvas_.painter(window()); }
 
+// Pixels of the region that a drawing may have changed, for a repaint of
+// just those.
+void SurfaceRegion::changed(const QRect &pixels)
+{
+    const QRect w = window();
+    canvas_.markChanged(pixels.translated(w.topLeft()).intersected(w));
+}
+
+QRect SurfaceRegion::strokeRect(QPoint from, QPoint to, int width)
+{
+    const int reach = width / 2 + 1;
+    return spanning(from, to).adjusted(-reach, -reach, reach, reach);
+}
+
 double SurfaceRegion::scaleWidth() const { return window().width() * twipsPerPixelX(); }
 double SurfaceRegion::scaleHeight() const { return window().height() * twipsPerPixelY(); }
 
@@ -115,7 +129,7 @@ void SurfaceRegion::clear()
     QPainter &p = painter();
     canvas_.setComposition(p, QPainter::CompositionMode_Source);
     p.fillRect(QRect(QPoint(0, 0), w.size()), backColor_);
-    canvas_.markChanged();
+    changed(QRect(QPoint(0, 0), w.size()));
 }
 
 void SurfaceRegion::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor_); }
@@ -159,7 +173,7 @@ void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
     if (drawWidth_ <= 1) {
         if (const std::optional<RasterTarget> target = rasterTarget()) {
             rasterStroke(*target, from, to, color.rgb());
-            canvas_.markChanged();
+            changed(strokeRect(from, to, 1));
             return;
         }
     }
@@ -171,7 +185,7 @@ void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
         p.drawPoint(from);
     else
         p.drawLine(from, to);
-    canvas_.markChanged();
+    changed(strokeRect(from, to, drawWidth_));
 }
 
 // Thin lines straight into the image. Solid vertical runs in copy mode wait
@@ -218,7 +232,7 @@ void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor
             rasterLine(*target, {l, t + 1}, {l, b - 1}, rgb, invert, {}, LineEnd::Painted);
             rasterLine(*target, {r, t + 1}, {r, b - 1}, rgb, invert, {}, LineEnd::Painted);
         }
-        canvas_.markChanged();
+        changed(corners);
         return;
     }
     // One stroke of the whole outline, so that no corner is inverted twice.
@@ -226,7 +240,7 @@ void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor
     applyMode(p);
     canvas_.usePen(p, color, 1, LineStyle::Solid);
     p.drawRect(corners.adjusted(0, 0, -1, -1));
-    canvas_.markChanged();
+    changed(corners);
 }
 
 void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2) { fillBox(x1, y1, x2, y2, foreColor_); }
@@ -249,7 +263,7 @@ void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)
     QPainter &p = painter();
     applyMode(p);
     p.fillRect(visible, color);
-    canvas_.markChanged();
+    changed(visible);
 }
 
 void SurfaceRegion::print(const QString &text)
@@ -260,12 +274,14 @@ void SurfaceRegion::print(const QString &text)
     if (canvas_.device() && !text.isEmpty() && toPixel(currentX_, currentY_, origin)) {
         QPainter &p = painter();
         canvas_.setComposition(p, QPainter::CompositionMode_SourceOver);
+        QRect touched(QPoint(0, 0), window().size());   // a printer's text: the page is not shown anyway
         // Nothing past the region's right edge is laid out.
         const int room = window().width() - origin.x();
         if (canvas_.isRaster()) {
             // Picture boxes stamp texts rendered once; a printer gets real text.
             const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_);
             p.drawImage(origin + stamp.offset, stamp.image);
+            touched = QRect(origin + stamp.offset, stamp.image.size());
         } else {
             // No ligatures: a printed "ff" stays two letters for whoever reads the text back.
             QFont plain = font_;
@@ -276,7 +292,7 @@ void SurfaceRegion::print(const QString &text)
             p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()),
                        visiblePart(text, font_, room, canvas_.device()));
         }
-        canvas_.markChanged();
+        changed(touched);
     }
     currentX_ = 0;
     currentY_ += textHeight();
@@ -304,7 +320,7 @@ void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int w
         if (const std::optional<RasterTarget> target = rasterTarget()) {
             canvas_.writePendingRuns();
             rasterLine(*target, from, to, color.rgb(), drawMode_ == DrawMode::Invert, {}, LineEnd::Unpainted);
-            canvas_.markChanged();
+            changed(strokeRect(from, to, 1));
             return;
         }
     }
@@ -321,7 +337,7 @@ void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int w
         canvas_.forgetPen();
         p.drawLine(from, pixels.last());
     }
-    canvas_.markChanged();
+    changed(strokeRect(from, to, width));
 }
 
 void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &color)
@@ -335,7 +351,7 @@ void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &col
     p.setBrush(color);
     p.drawPolygon(polygon, Qt::OddEvenFill);
     p.setBrush(Qt::NoBrush);
-    canvas_.markChanged();
+    changed(polygon.boundingRect());
 }
 
 }   // namespace platform

@@ -116,6 +116,8 @@ private:
     void applyMode(QPainter &painter);
     void strokeLine(QPoint from, QPoint to, const QColor &color);
     void fillPixels(const QRect &rect, const QColor &color);
+    void changed(const QRect &pixels);
+    static QRect strokeRect(QPoint from, QPoint to, int width);
 
     Canvas &canvas_;
     std::optional<QRect> window_;   // device pixels; none: the whole device

@@ -34,6 +34,9 @@ QLabel *label(QWidget &parent, const QString &name, const QString &text = {})
 {
     auto *result = named(new QLabel(text, &parent), name);
     result->setAutoFillBackground(true);
+    // Read-outs and captions are plain text: a company name with "<" in it
+    // shows as written, and no text is searched for markup on every move.
+    result->setTextFormat(Qt::PlainText);
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -361,6 +362,37 @@ TEST_F(Interaction, KeysAndTheWheelStepPageAndZoom)
     EXPECT_TRUE(rangeIs(1, 16));
     wheel(-120);
     EXPECT_TRUE(rangeIs(1, 31));
+}
+
+}   // namespace
+
+namespace {
+
+// What a widget was asked to repaint.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+TEST_F(Interaction, ACrosshairMoveRepaintsOnlyTheColumnsItChanged)
+{
+    QTest::mousePress(&price(), Qt::LeftButton, {}, at(4500));
+    QApplication::processEvents();
+    PaintLog log(&price());
+    QTest::mouseMove(&price(), at(4800));
+    QTest::mouseRelease(&price(), Qt::LeftButton, {}, at(4800));
+    QTRY_VERIFY(!log.painted.isEmpty());
+    for (const QRect &part : log.painted)
+        EXPECT_LE(part.width(), 4) << part.x();
+    EXPECT_TRUE(log.painted.contains(QPoint(300, 100)));
+    EXPECT_TRUE(log.painted.contains(QPoint(320, 100)));
 }
 
 }   // namespace
