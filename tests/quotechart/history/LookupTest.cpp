@@ -6,6 +6,7 @@
 #include "history/OpenURL.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -27,6 +28,7 @@ public:
     QString site() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
 
     QByteArray body;
+    QList<QByteArray> bodies;   // answered in turn before `body`
     bool silent = false;
     std::function<void()> onRequest;   // runs while the chart waits
     QByteArray request;
@@ -37,22 +39,26 @@ private:
     {
         while (QTcpSocket *socket = server_.nextPendingConnection()) {
             QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                request += socket->readAll();
-                if (!request.contains("\r\n\r\n"))
+                QByteArray &seen = pending_[socket];
+                seen += socket->readAll();
+                if (!seen.contains("\r\n\r\n"))
                     return;
+                request = seen;
                 ++requests;
                 if (onRequest)
                     onRequest();
                 if (silent)
                     return;
+                const QByteArray answer = bodies.isEmpty() ? body : bodies.takeFirst();
                 socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
-                              QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                              QByteArray::number(answer.size()) + "\r\n\r\n" + answer);
                 socket->disconnectFromHost();
             });
         }
     }
 
     QTcpServer server_;
+    QHash<QTcpSocket *, QByteArray> pending_;
 };
 
 class Lookup : public ChartTest {
@@ -162,6 +168,21 @@ TEST_F(Lookup, TheChartMayBeClosedWhileTheLookupWaits)
     QPointer<quotechart::REvuved> watched(chart.get());
     watched->DrawLabel();   // the chart is destroyed inside
     EXPECT_TRUE(watched.isNull());
+}
+
+TEST_F(Lookup, ALookupStartedDuringAnotherBothFinishAndTheLaterFinisherWins)
+{
+    server.bodies = {"Answered first\r\n", "Answered second\r\n"};
+    QSignalSpy resolved(chart.get(), &quotechart::REvuved::CompanyNameResolved);
+    server.onRequest = [this] {
+        if (server.requests == 1)
+            chart->DrawLabel();   // an event during the first wait starts the second
+    };
+    chart->DrawLabel();
+    EXPECT_EQ(resolved.count(), 2);
+    EXPECT_EQ(server.requests, 2);
+    // The inner lookup is answered first; the outer one finishes last and wins.
+    EXPECT_EQ(caption()->text(), "Answered second ");
 }
 
 TEST_F(Lookup, UpdateHistDataOnlyConfirms)
