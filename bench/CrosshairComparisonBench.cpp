@@ -7,6 +7,7 @@
 // and their ratio.
 
 #include "BenchChart.h"
+#include "MedianTable.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -94,18 +95,6 @@ void QCustomPlotCrosshairMove(benchmark::State &state)
 
 BENCHMARK(ChartCrosshairMove)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
 BENCHMARK(QCustomPlotCrosshairMove)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
-
-class MedianTable : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> medians;
-};
 
 }   // namespace
 

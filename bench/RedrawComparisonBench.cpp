@@ -6,6 +6,7 @@
 // Prints both medians and their ratio.
 
 #include "BenchChart.h"
+#include "MedianTable.h"
 #include "indicators/calc/IndicatorCalculations.h"
 
 #include <qcustomplot.h>
@@ -196,19 +197,6 @@ BENCHMARK(QCustomPlotRedraw)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly();
-
-// Keeps the medians of the repetitions to print the ratio at the end.
-class MedianTable : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> medians;
-};
 
 }   // namespace
 

@@ -3,6 +3,7 @@
 #include "platform/DateText.h"
 #include "platform/SurfaceRegion.h"
 #include "printing/PageLayout.h"
+#include "render/MonthLetters.h"
 
 #include <QDate>
 
@@ -15,7 +16,6 @@ namespace {
 constexpr double TickLength = 20;
 constexpr double LongTickLength = 60;
 constexpr double LabelDrop = 25;
-const char *const MonthLetters[12] = {"J", "F", "M", "A", "M", "J", "J", "A", "S", "O", "N", "D"};
 
 class PaperDatePainter {
 public:

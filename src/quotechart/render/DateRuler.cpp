@@ -3,6 +3,7 @@
 #include "platform/DateText.h"
 #include "platform/SurfaceRegion.h"
 #include "render/GridStyle.h"
+#include "render/MonthLetters.h"
 
 #include <QDate>
 
@@ -15,7 +16,6 @@ namespace {
 constexpr double TickLength = 100;
 constexpr double LongTickLength = 150;
 constexpr double QuarterTickEnd = 130;
-const char *const MonthLetters[12] = {"J", "F", "M", "A", "M", "J", "J", "A", "S", "O", "N", "D"};
 
 // One visited day: where it sits, its date if it reads as one, and whether a
 // month starts there.
