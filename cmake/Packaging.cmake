@@ -1,6 +1,7 @@
 # Debian packages of the two libraries, one per install component:
 #   libquotechart1, libquotechart-dev (with the sample histories),
 #   libsplitbay6-1, libsplitbay6-dev
+#   quotechart-designer-plugin (when the Designer plugin is built)
 # Made with `cpack -G DEB` in the build folder.
 set(CPACK_PACKAGE_NAME quotechart)
 set(CPACK_PACKAGE_VENDOR "quotechart developers")
@@ -38,5 +39,14 @@ set(CPACK_DEBIAN_SPLITBAY6_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_SPLITBAY6_DEV_PACKAGE_DEPENDS
     "libsplitbay6-${PROJECT_VERSION_MAJOR} (= ${PROJECT_VERSION}), qt6-base-dev")
 set(CPACK_COMPONENT_SPLITBAY6_DEV_DESCRIPTION "MDI dock pane control for Qt 6 (headers and CMake package)")
+
+set(CPACK_DEBIAN_DESIGNER_PLUGIN_PACKAGE_NAME quotechart-designer-plugin)
+set(CPACK_DEBIAN_DESIGNER_PLUGIN_PACKAGE_SECTION devel)
+# dpkg-shlibdeps cannot see the two libraries of the other packages, so the
+# plugin's dependencies are listed here.
+set(CPACK_DEBIAN_DESIGNER_PLUGIN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_DESIGNER_PLUGIN_PACKAGE_DEPENDS
+    "libquotechart${PROJECT_VERSION_MAJOR} (= ${PROJECT_VERSION}), libsplitbay6-${PROJECT_VERSION_MAJOR} (= ${PROJECT_VERSION}), libqt6designer6 (>= ${Qt6_VERSION})")
+set(CPACK_COMPONENT_DESIGNER_PLUGIN_DESCRIPTION "Qt Designer plugin of the chart and dock pane controls")
 
 include(CPack)

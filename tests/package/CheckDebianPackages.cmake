@@ -47,3 +47,7 @@ expect_package(libsplitbay6-${MAJOR}_${v}_${ARCH}.deb HAS /lib/libsplitbay6.so.$
 expect_package(libsplitbay6-dev_${v}_${ARCH}.deb
     HAS /include/splitbay6/SplitbayCtl.h /lib/libsplitbay6.so /cmake/splitbay6/splitbay6Config.cmake
     LACKS libsplitbay6.so.${v} quotechart /hist/ DEPENDS "libsplitbay6-${MAJOR} (= ${v})")
+if(DESIGNER)
+    expect_package(quotechart-designer-plugin_${v}_${ARCH}.deb HAS /plugins/designer/libquotechart_designer.so
+        LACKS /include/ DEPENDS "libquotechart${MAJOR} (= ${v})" "libsplitbay6-${MAJOR} (= ${v})")
+endif()
