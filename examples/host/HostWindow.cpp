@@ -74,7 +74,16 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     restoreSession();
 }
 
-HostWindow::~HostWindow() = default;
+// The documents outlive this class's part of the window: QWidget's destructor
+// hides and deletes them, and the area announces activations meanwhile. No
+// slot of a window half destroyed may hear of it.
+HostWindow::~HostWindow()
+{
+    disconnect(documents_, nullptr, this, nullptr);
+    for (QMdiSubWindow *window : documents_->subWindowList())
+        if (quotechart::REvuved *chart = chartOf(window))
+            disconnect(chart, nullptr, this, nullptr);
+}
 
 QMdiSubWindow *HostWindow::addDocument(QWidget *content, const QString &title)
 {
