@@ -1,25 +1,59 @@
 #include "HostWindow.h"
 
+#include "HostDialogs.h"
+#include "WatchList.h"
+
 #include <quotechart/REvuved.h>
 #include <splitbay6/SplitbayCtl.h>
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-// The tickers of the sample histories shipped in hist/.
-const QStringList SampleTickers = {QStringLiteral("MSFT"), QStringLiteral("GOOG")};
+constexpr int DefaultPaneWidth = 220;
+constexpr int TitleHeight = 16;     // the close box sits at the right end of this strip
+constexpr int FirstRunCharts = 2;   // what a first start opens, so there is something to see
+constexpr int16_t NewChartDays = 200;
+constexpr int MaxRestoredDocuments = 32;
 
-constexpr int WatchPaneWidth = 220;
-constexpr int TitleHeight = 16;   // the close box sits at the right end of this strip
+const QString ChartFiles = QStringLiteral("Chart files (*.chart);;All files (*)");
+
+// The host's settings, apart from the chart's own store.
+QSettings hostSettings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QuotechartHost"),
+                     QStringLiteral("host"));
+}
+
+quotechart::REvuved *chartOf(QMdiSubWindow *window)
+{
+    return window ? qobject_cast<quotechart::REvuved *>(window->widget()) : nullptr;
+}
+
+QString dateOf(const quotechart::REvuved &chart, int16_t day)
+{
+    const quotechart::PriceHistory &h = chart.history();
+    return day >= 1 && day <= h.record_count ? h.date_array[day] : QString();
+}
 
 }   // namespace
 
@@ -29,15 +63,26 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     documents_ = new QMdiArea;
     documents_->setObjectName(QStringLiteral("documents"));
     setCentralWidget(documents_);
+    chartStatus_ = new QLabel;
+    chartStatus_->setObjectName(QStringLiteral("chartStatus"));
+    statusBar()->addPermanentWidget(chartStatus_);
+    connect(documents_, &QMdiArea::subWindowActivated, this, &HostWindow::showChartStatus);
     createWatchPane();
     createMenus();
     statusBar()->showMessage(tr("Ready"));
     resize(1280, 800);
+    restoreSession();
+}
 
-    for (int i = SampleTickers.size() - 1; i >= 0; --i) {
-        openChart(SampleTickers[i]);
-        documents_->subWindowList().last()->setGeometry(10 + 30 * i, 10 + 30 * i, 980, 680);
-    }
+// The documents outlive this class's part of the window: QWidget's destructor
+// hides and deletes them, and the area announces activations meanwhile. No
+// slot of a window half destroyed may hear of it.
+HostWindow::~HostWindow()
+{
+    disconnect(documents_, nullptr, this, nullptr);
+    for (QMdiSubWindow *window : documents_->subWindowList())
+        if (quotechart::REvuved *chart = chartOf(window))
+            disconnect(chart, nullptr, this, nullptr);
 }
 
 QMdiSubWindow *HostWindow::addDocument(QWidget *content, const QString &title)
@@ -45,24 +90,71 @@ QMdiSubWindow *HostWindow::addDocument(QWidget *content, const QString &title)
     QMdiSubWindow *window = documents_->addSubWindow(content);
     window->setWindowTitle(title);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(980, 680);
     window->show();
+    documents_->setActiveSubWindow(window);
     return window;
 }
 
 void HostWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("E&xit"), this, &QWidget::close);
+    auto add = [this](QMenu *menu, const char *name, const QString &text, auto slot, QKeySequence key = {}) {
+        QAction *action = menu->addAction(text, this, slot);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        return action;
+    };
+    add(file, "actionOpenChart", tr("&Open chart..."), &HostWindow::openChartFileAsked, QKeySequence::Open);
+    add(file, "actionSaveChartAs", tr("&Save chart as..."), &HostWindow::saveChartAs, QKeySequence::SaveAs);
+    file->addSeparator();
+    add(file, "actionPrint", tr("&Print..."), &HostWindow::print, QKeySequence::Print);
+    add(file, "actionExportPicture", tr("&Export picture..."), &HostWindow::exportPicture);
+    add(file, "actionTransactionsReport", tr("Transactions &report..."), &HostWindow::showTransactionsReport);
+    file->addSeparator();
+    add(file, "actionExit", tr("E&xit"), &QWidget::close, QKeySequence::Quit);
+
+    QMenu *chart = menuBar()->addMenu(tr("&Chart"));
+    // The chart's own "Time Range" entry sends this key to the focused window.
+    add(chart, "actionTimeRange", tr("&Time range..."), &HostWindow::chooseTimeRange,
+        QKeySequence(Qt::CTRL | Qt::Key_T));
+    add(chart, "actionColours", tr("&Colours..."), &HostWindow::chooseColours);
+    chart->addSeparator();
+    add(chart, "actionLookUpCompany", tr("&Look up company name"), &HostWindow::lookUpCompanyName);
+    add(chart, "actionLookupSite", tr("Lookup &site..."), &HostWindow::chooseLookupSite);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     showWatchPane_ = view->addAction(tr("&Watch list"));
+    showWatchPane_->setObjectName(QStringLiteral("actionWatchList"));
     showWatchPane_->setCheckable(true);
     showWatchPane_->setChecked(true);
     connect(showWatchPane_, &QAction::toggled, watchPane_, &QWidget::setVisible);
 
-    QMenu *window = menuBar()->addMenu(tr("&Window"));
-    window->addAction(tr("&Tile"), documents_, &QMdiArea::tileSubWindows);
-    window->addAction(tr("&Cascade"), documents_, &QMdiArea::cascadeSubWindows);
+    windowMenu_ = menuBar()->addMenu(tr("&Window"));
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
+    connect(windowMenu_, &QMenu::aboutToShow, this, &HostWindow::rebuildWindowMenu);
+    rebuildWindowMenu();
+}
+
+void HostWindow::rebuildWindowMenu()
+{
+    windowMenu_->clear();
+    QAction *tile = windowMenu_->addAction(tr("&Tile"), documents_, &QMdiArea::tileSubWindows);
+    tile->setObjectName(QStringLiteral("actionTile"));
+    QAction *cascade = windowMenu_->addAction(tr("&Cascade"), documents_, &QMdiArea::cascadeSubWindows);
+    cascade->setObjectName(QStringLiteral("actionCascade"));
+    QAction *close = windowMenu_->addAction(tr("Cl&ose"), documents_, &QMdiArea::closeActiveSubWindow);
+    close->setObjectName(QStringLiteral("actionCloseDocument"));
+    const QList<QMdiSubWindow *> windows = documents_->subWindowList();
+    if (!windows.isEmpty())
+        windowMenu_->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *window = windows[i];
+        QAction *entry = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(window == documents_->currentSubWindow());
+        connect(entry, &QAction::triggered, documents_, [this, window] { documents_->setActiveSubWindow(window); });
+    }
 }
 
 void HostWindow::createWatchPane()
@@ -70,14 +162,24 @@ void HostWindow::createWatchPane()
     watchPane_ = new splitbay6::SplitbayCtl(this);
     watchPane_->setObjectName(QStringLiteral("watchPane"));
     watchPane_->setMin(120);
-    watchPane_->resize(WatchPaneWidth, 0);
+    const int width = hostSettings().value(QStringLiteral("watchPaneWidth"), DefaultPaneWidth).toInt();
+    watchPane_->resize(std::clamp(width, 0, 4000), 0);
 
     watchTitle_ = new QLabel(tr("Watch list"), watchPane_);
     watchTitle_->setIndent(4);
     watchList_ = new QListWidget(watchPane_);
-    watchList_->addItems(SampleTickers);
+    watchList_->setObjectName(QStringLiteral("watchList"));
+    for (const WatchEntry &entry : scanHistories(QDir(quotechart::applicationPath()).filePath("hist"))) {
+        auto *item = new QListWidgetItem(entry.company.isEmpty() ? entry.ticker
+                                                                 : entry.ticker + QStringLiteral("  ") + entry.company);
+        item->setData(Qt::UserRole, entry.ticker);
+        item->setToolTip(entry.company);
+        watchList_->addItem(item);
+    }
     watchList_->setCurrentRow(0);
-    connect(watchList_, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { openChart(item->text()); });
+    // Double-click and Enter both activate an entry.
+    connect(watchList_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { openChart(item->data(Qt::UserRole).toString()); });
 
     // The pane says where its free area is after every layout.
     connect(watchPane_, &splitbay6::SplitbayCtl::OnResize, this, &HostWindow::placeWatchPaneContent);
@@ -97,6 +199,67 @@ void HostWindow::placeWatchPaneContent()
     watchList_->setGeometry(free.adjusted(0, TitleHeight, 0, 0));
 }
 
+void HostWindow::restoreSession()
+{
+    QSettings settings = hostSettings();
+    lookupSite_ = settings.value(QStringLiteral("lookupSite")).toString();
+    quotechart::setLookupSite(lookupSite_);
+    if (!settings.contains(QStringLiteral("documents/size"))) {
+        for (int i = std::min(FirstRunCharts, watchList_->count()) - 1; i >= 0; --i)
+            openChart(watchList_->item(i)->data(Qt::UserRole).toString());
+        return;
+    }
+    const int count = std::min(settings.beginReadArray(QStringLiteral("documents")), MaxRestoredDocuments);
+    for (int i = 0; i < count; ++i) {
+        settings.setArrayIndex(i);
+        const QString ticker = settings.value(QStringLiteral("ticker")).toString();
+        if (ticker.isEmpty())
+            continue;
+        quotechart::REvuved *chart = openChart(ticker);
+        bool ok1 = false, ok2 = false;
+        const int s = settings.value(QStringLiteral("newest")).toInt(&ok1);
+        const int e = settings.value(QStringLiteral("oldest")).toInt(&ok2);
+        const int loaded = chart->history().record_count;
+        if (ok1 && ok2 && s >= 1 && s <= e && e <= loaded) {
+            chart->starting_date_local = int16_t(s);
+            chart->ending_date_local = int16_t(e);
+        }
+    }
+    settings.endArray();
+}
+
+void HostWindow::saveSession() const
+{
+    QSettings settings = hostSettings();
+    settings.setValue(QStringLiteral("watchPaneWidth"), watchPane_->width());
+    settings.setValue(QStringLiteral("lookupSite"), lookupSite_);
+    settings.remove(QStringLiteral("documents"));
+    settings.beginWriteArray(QStringLiteral("documents"));
+    int i = 0;
+    for (QMdiSubWindow *window : documents_->subWindowList(QMdiArea::CreationOrder))
+        if (const quotechart::REvuved *chart = chartOf(window)) {
+            settings.setArrayIndex(i++);
+            settings.setValue(QStringLiteral("ticker"), chart->ticker_name);
+            settings.setValue(QStringLiteral("newest"), chart->starting_date_local);
+            settings.setValue(QStringLiteral("oldest"), chart->ending_date_local);
+        }
+    settings.endArray();
+}
+
+void HostWindow::closeEvent(QCloseEvent *event)
+{
+    saveSession();
+    QMainWindow::closeEvent(event);
+}
+
+void HostWindow::watchChart(quotechart::REvuved *chart)
+{
+    connect(chart, &quotechart::REvuved::DrawComplete, this, [this, chart] {
+        if (chart == activeChart())
+            showChartStatus();
+    });
+}
+
 quotechart::REvuved *HostWindow::openChart(const QString &ticker)
 {
     auto *chart = new quotechart::REvuved;
@@ -105,7 +268,232 @@ quotechart::REvuved *HostWindow::openChart(const QString &ticker)
     chart->ReadDataFile(name, today);
     // The chart draws this range when it is first laid out.
     chart->starting_date_local = 1;
-    chart->ending_date_local = std::min<int16_t>(200, chart->history().record_count);
+    chart->ending_date_local = std::min<int16_t>(NewChartDays, chart->history().record_count);
+    watchChart(chart);
     addDocument(chart, ticker);
     return chart;
+}
+
+quotechart::REvuved *HostWindow::openChartFile(const QString &path)
+{
+    auto chart = std::make_unique<quotechart::REvuved>();
+    try {
+        QString file = path;
+        chart->OpenChartFromFile(file);
+        // The file holds no prices and no list: the host reloads and rebuilds them.
+        QString ticker = chart->ticker_name;
+        bool today = false;
+        chart->ReadDataFile(ticker, today);
+        if (auto *list = chart->findChild<QTreeWidget *>(QStringLiteral("ListView1")))
+            list->clear();
+        chart->FillListView();
+        chart->CalculateSumGain();
+        chart->CalculateCumGain();
+        redrawChart(*chart);
+    } catch (const std::exception &error) {
+        reportError(tr("Cannot open the chart %1").arg(QDir::toNativeSeparators(path)), error);
+        return nullptr;
+    }
+    quotechart::REvuved *opened = chart.release();
+    watchChart(opened);
+    addDocument(opened, opened->ticker_name);
+    return opened;
+}
+
+quotechart::REvuved *HostWindow::activeChart() const { return chartOf(documents_->currentSubWindow()); }
+
+void HostWindow::redrawChart(quotechart::REvuved &chart)
+{
+    int16_t newest = chart.starting_date_local, oldest = chart.ending_date_local;
+    int16_t pane1 = chart.TechInd1(), pane2 = chart.TechInd2(), pane3 = chart.TechInd3();
+    chart.Clear();
+    chart.DrawPriceRuler(newest, oldest);
+    chart.DrawDateRuler(newest, oldest);
+    chart.DisplayChart(newest, oldest);
+    chart.DisplayTechnicalIndicators(pane1, pane2, pane3);
+}
+
+void HostWindow::reportError(const QString &what, const std::exception &error)
+{
+    QString detail = QString::fromUtf8(error.what());
+    if (const auto *control = dynamic_cast<const quotechart::ControlError *>(&error))
+        detail = tr("Error %1: %2").arg(control->number()).arg(control->text());
+    QMessageBox::warning(this, windowTitle(), what + QStringLiteral("\n") + detail);
+}
+
+QString HostWindow::askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix)
+{
+    // Qt's own dialog on every platform, so the headless session and the tests answer it.
+    QFileDialog dialog(this, title, QString(), filter);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void HostWindow::openChartFileAsked()
+{
+    const QString path = askForFile(tr("Open chart"), ChartFiles, false, QStringLiteral("chart"));
+    if (!path.isEmpty())
+        openChartFile(path);
+}
+
+void HostWindow::saveChartAs()
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return;
+    QString path = askForFile(tr("Save chart as"), ChartFiles, true, QStringLiteral("chart"));
+    if (path.isEmpty())
+        return;
+    try {
+        chart->SaveChartInFile(path);
+        statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 3000);
+    } catch (const std::exception &error) {
+        reportError(tr("Cannot save the chart as %1").arg(QDir::toNativeSeparators(path)), error);
+    }
+}
+
+void HostWindow::print()
+{
+    if (!activeChart())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    if (dialog.exec() == QDialog::Accepted)
+        printActiveChart(printer);
+}
+
+bool HostWindow::printActiveChart(QPrinter &printer)
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return false;
+    chart->setPrinter(&printer);
+    bool printed = true;
+    try {
+        chart->PrintEntireChart();
+    } catch (const std::exception &error) {
+        reportError(tr("Cannot print the chart"), error);
+        printed = false;
+    }
+    chart->setPrinter(nullptr);
+    return printed;
+}
+
+void HostWindow::exportPicture()
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return;
+    const QString path = askForFile(tr("Export picture"), tr("PNG pictures (*.png)"), true, QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+    if (!chart->grab().save(path, "PNG"))
+        QMessageBox::warning(this, windowTitle(), tr("Cannot write %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void HostWindow::showTransactionsReport()
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return;
+    ReportDialog dialog(tr("Transactions of %1").arg(chart->ticker_name), chart->PrintTransactionsReport(), this);
+    dialog.exec();
+}
+
+void HostWindow::chooseTimeRange()
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart || chart->history().record_count < 1)
+        return;
+    const quotechart::PriceHistory &h = chart->history();
+    TimeRangeDialog dialog(historyDate(h.date_array[h.record_count]), historyDate(h.date_array[1]),
+                           historyDate(dateOf(*chart, chart->ending_date_local)),
+                           historyDate(dateOf(*chart, chart->starting_date_local)), this);
+    if (dialog.exec() == QDialog::Accepted)
+        setTimeRange(dialog.from(), dialog.to());
+}
+
+bool HostWindow::setTimeRange(QDate from, QDate to)
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart || !from.isValid() || !to.isValid())
+        return false;
+    if (from > to)
+        std::swap(from, to);
+    QString newestText = to.toString(Qt::ISODate), oldestText = from.toString(Qt::ISODate);
+    const int16_t newest = chart->ConvertDateToInteger(newestText);
+    const int16_t oldest = chart->ConvertDateToInteger(oldestText);
+    if (newest < 1 || oldest < 1) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("No trading day near %1.").arg(newest < 1 ? newestText : oldestText));
+        return false;
+    }
+    chart->starting_date_local = newest;
+    chart->ending_date_local = std::max(newest, oldest);
+    try {
+        redrawChart(*chart);
+    } catch (const std::exception &error) {
+        reportError(tr("Cannot show that range"), error);
+        return false;
+    }
+    return true;
+}
+
+void HostWindow::chooseColours()
+{
+    ColoursDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.store();
+    for (QMdiSubWindow *window : documents_->subWindowList())
+        if (quotechart::REvuved *chart = chartOf(window)) {
+            chart->SetColors();
+            redrawChart(*chart);
+        }
+}
+
+void HostWindow::lookUpCompanyName()
+{
+    quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return;
+    // The lookup runs the host's events while it waits, and a document may close meanwhile.
+    QPointer<quotechart::REvuved> guard(chart);
+    chart->DrawLabel();
+    if (!guard)
+        return;
+    const QString name = chart->CompanyName();
+    statusBar()->showMessage(name.isEmpty() ? tr("No company name found for %1").arg(chart->ticker_name) : name, 5000);
+}
+
+void HostWindow::chooseLookupSite()
+{
+    bool ok = false;
+    const QString site = QInputDialog::getText(
+        this, tr("Lookup site"), tr("Quote site for company names (none: empty)"), QLineEdit::Normal, lookupSite_, &ok);
+    if (!ok)
+        return;
+    lookupSite_ = site.trimmed();
+    quotechart::setLookupSite(lookupSite_);
+    hostSettings().setValue(QStringLiteral("lookupSite"), lookupSite_);
+}
+
+void HostWindow::showChartStatus()
+{
+    const quotechart::REvuved *chart = activeChart();
+    if (!chart) {
+        chartStatus_->clear();
+        return;
+    }
+    const QString newest = dateOf(*chart, chart->starting_date_local);
+    const QString oldest = dateOf(*chart, std::min(chart->ending_date_local, chart->history().record_count));
+    chartStatus_->setText(newest.isEmpty() ? chart->ticker_name
+                                           : tr("%1  %2 .. %3").arg(chart->ticker_name, oldest, newest));
 }

@@ -1,15 +1,20 @@
 #pragma once
 // The example host: an MDI main window of the kind that embeds the controls.
-// Documents are charts in the QMdiArea; a watch list is docked on the left in
-// a SplitbayCtl, whose bar the user drags to share the width with the charts.
+// Documents are charts in the QMdiArea; a watch list of the tickers in hist/
+// is docked on the left in a SplitbayCtl, whose bar the user drags to share
+// the width with the charts. The pane's width, the open documents and the
+// lookup site are kept in the host's own settings, apart from the chart's.
 
 #include <QMainWindow>
 
 class QAction;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
+class QPrinter;
 
 namespace splitbay6 {
 class SplitbayCtl;
@@ -23,6 +28,7 @@ class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit HostWindow(QWidget *parent = nullptr);
+    ~HostWindow() override;
 
     // Opens `content` in a new document window titled `title`; the window
     // takes ownership of the content.
@@ -30,18 +36,57 @@ public:
 
     // Opens a chart of the ticker's history, showing its newest 200 days.
     quotechart::REvuved *openChart(const QString &ticker);
+    // Opens a chart file in a new document and redraws it as the file says;
+    // nullptr (after telling the user) when the file cannot be read.
+    quotechart::REvuved *openChartFile(const QString &path);
+    // The chart of the current document, if any.
+    quotechart::REvuved *activeChart() const;
+
+    // The menu commands; those that ask for a file or a printer ask first.
+    void openChartFileAsked();
+    void saveChartAs();
+    void print();
+    void exportPicture();
+    void showTransactionsReport();
+    void chooseTimeRange();
+    void chooseColours();
+    void lookUpCompanyName();
+    void chooseLookupSite();
+
+    // Prints the current chart on `printer`; false when there is none or it failed.
+    bool printActiveChart(QPrinter &printer);
+    // Sets the current chart's visible range to the trading days of two dates.
+    bool setTimeRange(QDate from, QDate to);
+    // The window redraw of a chart, as the control itself runs it.
+    static void redrawChart(quotechart::REvuved &chart);
+
+    // Writes the pane's width and the open documents to the host's settings.
+    void saveSession() const;
 
     QMdiArea *documents() const { return documents_; }
     splitbay6::SplitbayCtl *watchPane() const { return watchPane_; }
+    QListWidget *watchList() const { return watchList_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createMenus();
     void createWatchPane();
     void placeWatchPaneContent();
+    void restoreSession();
+    void rebuildWindowMenu();
+    void showChartStatus();
+    void watchChart(quotechart::REvuved *chart);
+    QString askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix);
+    void reportError(const QString &what, const std::exception &error);
 
     QMdiArea *documents_ = nullptr;
     splitbay6::SplitbayCtl *watchPane_ = nullptr;
     QLabel *watchTitle_ = nullptr;
     QListWidget *watchList_ = nullptr;
     QAction *showWatchPane_ = nullptr;
+    QMenu *windowMenu_ = nullptr;
+    QLabel *chartStatus_ = nullptr;
+    QString lookupSite_;
 };

@@ -1,30 +1,20 @@
-// The example host. With a display it shows its window; on the offscreen
-// platform it writes pictures of the window to the --out folder and exits.
+// The example host. With a display it is the application; on the offscreen
+// platform it runs a short scripted session and writes its pictures to the
+// --out folder.
 
+#include "DemoSession.h"
 #include "HostWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QPixmap>
-#include <QTimer>
-
-#include <cstdio>
-
-namespace {
-
-bool writeSnapshot(QWidget &window, const QString &path)
-{
-    const bool saved = window.grab().save(path);
-    std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
-    return saved;
-}
-
-}   // namespace
+#include <QSettings>
+#include <QTemporaryDir>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quote chart host"));
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption outOption("out", "Folder for the pictures written when there is no display.", "folder",
@@ -32,13 +22,16 @@ int main(int argc, char **argv)
     parser.addOption(outOption);
     parser.process(app);
 
+    const bool headless = QGuiApplication::platformName() == QLatin1String("offscreen");
+    // The scripted session starts from no settings, the user's and the chart's alike.
+    QTemporaryDir settings;
+    if (headless)
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+
     HostWindow window;
     window.show();
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+    if (!headless)
         return app.exec();
-
     QDir().mkpath(parser.value(outOption));
-    QApplication::processEvents();
-    const bool saved = writeSnapshot(window, QDir(parser.value(outOption)).filePath("demo.png"));
-    return saved ? 0 : 1;
+    return runDemoSession(window, parser.value(outOption)) ? 0 : 1;
 }
