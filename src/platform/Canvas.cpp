@@ -35,6 +35,16 @@ Canvas::Canvas(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixel
 
 Canvas::~Canvas() { flush(); }
 
+void Canvas::setScale(double twipsPerPixelX, double twipsPerPixelY, double pixelRatio)
+{
+    flush();
+    twipsPerPixelX_ = twipsPerPixelX;
+    twipsPerPixelY_ = twipsPerPixelY;
+    pixelsPerTwipX_ = 1 / twipsPerPixelX;
+    pixelsPerTwipY_ = 1 / twipsPerPixelY;
+    pixelRatio_ = pixelRatio;
+}
+
 // Thin lines on an RGB32 image are written straight into its pixels; any
 // other device (a printer) goes through the painter.
 void Canvas::findDevice()

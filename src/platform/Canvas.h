@@ -35,6 +35,11 @@ public:
     QRect deviceRect() const { return deviceRect_; }   // in device pixels
     // Points the canvas at another device of the same kind (a resized image).
     void setDevice(QPaintDevice *device);
+    // Device pixels per logical pixel (2 on a 2x screen): texts are rendered
+    // at this scale so they keep their size in twips.
+    double pixelRatio() const { return pixelRatio_; }
+    // New scale factors, for a device that moved to a screen of another ratio.
+    void setScale(double twipsPerPixelX, double twipsPerPixelY, double pixelRatio);
     double twipsPerPixelX() const { return twipsPerPixelX_; }
     double twipsPerPixelY() const { return twipsPerPixelY_; }
     double pixelsPerTwipX() const { return pixelsPerTwipX_; }
@@ -85,6 +90,7 @@ private:
     double twipsPerPixelY_;
     double pixelsPerTwipX_;   // the inverses, as a redraw converts a great many positions
     double pixelsPerTwipY_;
+    double pixelRatio_ = 1;
     std::function<void(const QRect &)> changed_;
     QRect dirty_;   // changed in this batch
     struct PenKey {

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -34,13 +35,14 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 }
 
 PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent), image_(1, 1, QImage::Format_RGB32), surface_(&image_, twipsPerPixelX(), twipsPerPixelY())
+    : QWidget(parent), logicalTwipsX_(twipsPerPixelX()), logicalTwipsY_(twipsPerPixelY()),
+      image_(1, 1, QImage::Format_RGB32), surface_(&image_, logicalTwipsX_, logicalTwipsY_)
 {
     image_.fill(surface_.backColor());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);   // moves are reported with no button held too
     // Only what changed is repainted: a crosshair move touches a column or two.
-    surface_.setChangedCallback([this](const QRect &pixels) { update(pixels); });
+    surface_.setChangedCallback([this](const QRect &pixels) { update(toWidgetPixels(pixels)); });
 }
 
 PictureBox::~PictureBox() { surface_.flush(); }
@@ -64,20 +66,44 @@ void PictureBox::paintEvent(QPaintEvent *event)
     surface_.flush();
     QPainter painter(this);
     // Only the parts asked for: a crosshair move repaints a column or two.
-    for (const QRect &part : event->region())
-        painter.drawImage(part.topLeft(), image_, part);
+    for (const QRect &part : event->region()) {
+        if (pixelRatio_ == 1) {
+            painter.drawImage(part.topLeft(), image_, part);
+            continue;
+        }
+        const QRectF source(part.x() * pixelRatio_, part.y() * pixelRatio_, part.width() * pixelRatio_,
+                            part.height() * pixelRatio_);
+        painter.drawImage(QRectF(part), image_, source);
+    }
     // Any part the image does not cover shows the back colour.
-    if (image_.width() < width())
-        painter.fillRect(image_.width(), 0, width() - image_.width(), height(), surface_.backColor());
-    if (image_.height() < height())
-        painter.fillRect(0, image_.height(), width(), height() - image_.height(), surface_.backColor());
+    const int shownWidth = int(image_.width() / pixelRatio_), shownHeight = int(image_.height() / pixelRatio_);
+    if (shownWidth < width())
+        painter.fillRect(shownWidth, 0, width() - shownWidth, height(), surface_.backColor());
+    if (shownHeight < height())
+        painter.fillRect(0, shownHeight, width(), height() - shownHeight, surface_.backColor());
 }
 
 void PictureBox::resizeEvent(QResizeEvent *) { matchImageToSize(); }
 
+QRect PictureBox::toWidgetPixels(const QRect &devicePixels) const
+{
+    if (pixelRatio_ == 1)
+        return devicePixels;
+    const int left = int(std::floor(devicePixels.left() / pixelRatio_));
+    const int top = int(std::floor(devicePixels.top() / pixelRatio_));
+    const int right = int(std::ceil((devicePixels.right() + 1) / pixelRatio_));
+    const int bottom = int(std::ceil((devicePixels.bottom() + 1) / pixelRatio_));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 void PictureBox::matchImageToSize()
 {
-    const QSize wanted(std::max(1, width()), std::max(1, height()));
+    const double ratio = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1.0;
+    if (ratio != pixelRatio_) {
+        pixelRatio_ = ratio;
+        surface_.setScale(logicalTwipsX_ / ratio, logicalTwipsY_ / ratio, ratio);
+    }
+    const QSize wanted(std::max(1, int(std::ceil(width() * ratio))), std::max(1, int(std::ceil(height() * ratio))));
     if (wanted == image_.size())
         return;
     // The drawing keeps its place; new area shows the back colour.

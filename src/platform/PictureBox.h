@@ -35,8 +35,11 @@ public:
     void setForeColor(const QColor &color) { surface_.setForeColor(color); }
 
     // Size in twips.
-    double scaleWidth() const { return width() * surface_.twipsPerPixelX(); }
-    double scaleHeight() const { return height() * surface_.twipsPerPixelY(); }
+    double scaleWidth() const { return width() * logicalTwipsX_; }
+    double scaleHeight() const { return height() * logicalTwipsY_; }
+    // Device pixels per widget pixel: the image holds the screen's pixels, so
+    // a line is one device pixel wide and text is crisp on a 2x screen.
+    double pixelRatio() const { return pixelRatio_; }
 
 signals:
     void mouseDown(int button, int shift, float x, float y);
@@ -54,9 +57,13 @@ private:
     // The image follows the widget's size; a hidden widget gets no resize
     // events, so this runs on every access too.
     void matchImageToSize();
-    float toTwipsX(double pixels) const { return float(pixels * surface_.twipsPerPixelX()); }
-    float toTwipsY(double pixels) const { return float(pixels * surface_.twipsPerPixelY()); }
+    float toTwipsX(double pixels) const { return float(pixels * logicalTwipsX_); }
+    float toTwipsY(double pixels) const { return float(pixels * logicalTwipsY_); }
+    QRect toWidgetPixels(const QRect &devicePixels) const;
 
+    double logicalTwipsX_;   // twips per widget pixel
+    double logicalTwipsY_;
+    double pixelRatio_ = 1;
     QImage image_;
     Surface surface_;
 };

@@ -33,6 +33,10 @@ public:
     // Starts a batch now; false when the device cannot be painted (a
     // printer that cannot start its job).
     bool begin() { return canvas.begin(); }
+    void setScale(double twipsPerPixelX, double twipsPerPixelY, double pixelRatio)
+    {
+        canvas.setScale(twipsPerPixelX, twipsPerPixelY, pixelRatio);
+    }
     // Points the surface at another device of the same kind (a resized image).
     void setDevice(QPaintDevice *device) { canvas.setDevice(device); }
 };

@@ -279,7 +279,7 @@ void SurfaceRegion::print(const QString &text)
         const int room = window().width() - origin.x();
         if (canvas_.isRaster()) {
             // Picture boxes stamp texts rendered once; a printer gets real text.
-            const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_);
+            const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_, canvas_.pixelRatio());
             p.drawImage(origin + stamp.offset, stamp.image);
             touched = QRect(origin + stamp.offset, stamp.image.size());
         } else {
@@ -302,14 +302,14 @@ double SurfaceRegion::textWidth(const QString &text) const
 {
     if (!canvas_.device())
         return 0;
-    return QFontMetricsF(font_, canvas_.device()).horizontalAdvance(text) * twipsPerPixelX();
+    return QFontMetricsF(font_, canvas_.device()).horizontalAdvance(text) * canvas_.pixelRatio() * twipsPerPixelX();
 }
 
 double SurfaceRegion::textHeight() const
 {
     if (!canvas_.device())
         return 0;
-    return QFontMetricsF(font_, canvas_.device()).height() * twipsPerPixelY();
+    return QFontMetricsF(font_, canvas_.device()).height() * canvas_.pixelRatio() * twipsPerPixelY();
 }
 
 void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int width)

@@ -55,10 +55,24 @@ QCache<QString, TextStamp> &stamps()
 
 qsizetype textStampBytes() { return stamps().totalCost(); }
 
-const TextStamp &textStamp(const QString &text, const QFont &font, const QColor &colour)
+// The font as many device pixels high as the ratio asks.
+static QFont scaledFont(const QFont &font, double pixelRatio)
+{
+    if (pixelRatio == 1 || !(pixelRatio > 0))
+        return font;
+    QFont scaled = font;
+    if (font.pointSizeF() > 0)
+        scaled.setPointSizeF(font.pointSizeF() * pixelRatio);
+    else if (font.pixelSize() > 0)
+        scaled.setPixelSize(int(std::lround(font.pixelSize() * pixelRatio)));
+    return scaled;
+}
+
+const TextStamp &textStamp(const QString &text, const QFont &logicalFont, const QColor &colour, double pixelRatio)
 {
     // A stamp too large for the cache is kept only until the next one.
     thread_local TextStamp uncached;
+    const QFont font = scaledFont(logicalFont, pixelRatio);
     const QString key = keyOf(text, font, colour);
     if (const TextStamp *stamp = stamps().object(key))
         return *stamp;

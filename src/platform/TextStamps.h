@@ -19,7 +19,9 @@ struct TextStamp {
 // The stamp of `text` in `font` and `colour` for a screen image (96 DPI
 // logical, as picture boxes are). Shared by every surface of the thread; the
 // cache holds at most 16 MiB, and the reference is good until the next call.
-const TextStamp &textStamp(const QString &text, const QFont &font, const QColor &colour);
+// At `pixelRatio` 2 the text is rendered twice as many pixels high, for
+// an image held at a 2x screen's device pixels.
+const TextStamp &textStamp(const QString &text, const QFont &font, const QColor &colour, double pixelRatio = 1);
 
 // The bytes the thread's stamps hold.
 qsizetype textStampBytes();

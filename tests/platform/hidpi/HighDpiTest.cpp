@@ -1,0 +1,80 @@
+// Picture boxes on a 2x screen (QT_SCALE_FACTOR=2): the image holds
+// the screen's device pixels, lines are one device pixel wide, texts keep
+// their size in twips, and twips stay what they are on a 1x screen.
+
+#include "QtPrinters.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class HighDpi : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        box.resize(100, 80);
+        box.setBackColor(Qt::white);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        ASSERT_DOUBLE_EQ(box.devicePixelRatioF(), 2.0);
+        box.surface().clear();
+    }
+    platform::PictureBox box;
+};
+
+TEST_F(HighDpi, TheImageHoldsDevicePixelsWhileTwipsStayTheSame)
+{
+    EXPECT_DOUBLE_EQ(box.pixelRatio(), 2.0);
+    EXPECT_EQ(box.image().size(), QSize(200, 160));
+    EXPECT_DOUBLE_EQ(box.scaleWidth(), 100 * platform::twipsPerPixelX());
+    EXPECT_DOUBLE_EQ(box.surface().scaleWidth(), box.scaleWidth());
+    EXPECT_DOUBLE_EQ(box.surface().twipsPerPixelX(), platform::twipsPerPixelX() / 2);
+}
+
+TEST_F(HighDpi, AThinLineIsOneDevicePixelWide)
+{
+    const double t = box.surface().twipsPerPixelY();
+    box.surface().line(0, 40 * t, box.scaleWidth(), 40 * t, Qt::black);
+    const QImage &image = box.image();
+    EXPECT_EQ(image.pixelColor(100, 40), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(100, 39), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(100, 41), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(199, 40), QColor(Qt::black));
+}
+
+TEST_F(HighDpi, TextKeepsItsSizeInTwipsAndIsDrawnWithTwiceThePixels)
+{
+    platform::SurfaceRegion &surface = box.surface();
+    const double logicalHeight = QFontMetricsF(surface.font()).height() * platform::twipsPerPixelY();
+    EXPECT_NEAR(surface.textHeight(), logicalHeight, logicalHeight * 0.05);
+    surface.setCurrent(0, 0);
+    surface.print(QStringLiteral("HHHH"));
+    const QImage &image = box.image();
+    int inkRows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < 60; ++x)
+            ink = ink || image.pixelColor(x, y) != QColor(Qt::white);
+        inkRows += ink;
+    }
+    const int logicalCapHeight = int(QFontMetricsF(surface.font()).capHeight());
+    EXPECT_GE(inkRows, 2 * logicalCapHeight - 2);   // the capitals' height in device pixels
+}
+
+}   // namespace
+
+// The scale factor must be known before the application starts.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "2");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
