@@ -67,20 +67,11 @@ void REvuved::ZoomOut()
 
 // The five-day steps refuse a step that would leave the history, and then
 // draw nothing.
-bool REvuved::stepOlder()
-{
-    const std::optional<VisibleRange> moved = steppedOlder(rangeOf(*this), d->history->record_count);
-    if (!moved)
-        return false;
-    starting_date_local = moved->s;
-    ending_date_local = moved->e;
-    redraw();
-    return true;
-}
+bool REvuved::stepOlder() { return takeStep(steppedOlder(rangeOf(*this), d->history->record_count)); }
+bool REvuved::stepNewer() { return takeStep(steppedNewer(rangeOf(*this))); }
 
-bool REvuved::stepNewer()
+bool REvuved::takeStep(const std::optional<VisibleRange> &moved)
 {
-    const std::optional<VisibleRange> moved = steppedNewer(rangeOf(*this));
     if (!moved)
         return false;
     starting_date_local = moved->s;

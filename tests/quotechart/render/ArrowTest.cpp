@@ -10,17 +10,7 @@ namespace {
 // The columns painted in each row, as (first column, count).
 std::map<int, std::pair<int, int>> paintedRows(platform::PictureBox &box, const QColor &colour)
 {
-    std::map<int, std::pair<int, int>> rows;
-    const QImage &image = box.image();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour) {
-                auto &row = rows[y];
-                if (row.second == 0)
-                    row.first = x;
-                ++row.second;
-            }
-    return rows;
+    return paintedRows(box.image(), colour);
 }
 
 class Arrow : public ::testing::Test {

@@ -4,6 +4,7 @@
 
 #include "ChartTest.h"
 #include "ModalAnswer.h"
+#include "Pixels.h"
 #include "TestAccess.h"
 #include "render/DayAxis.h"
 
@@ -86,21 +87,6 @@ protected:
             .join('|');
     }
 };
-
-// The rows of an image holding pixels of `colour`, as (first column, count).
-inline std::map<int, std::pair<int, int>> paintedRows(const QImage &image, const QColor &colour)
-{
-    std::map<int, std::pair<int, int>> rows;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour) {
-                auto &row = rows[y];
-                if (row.second == 0)
-                    row.first = x;
-                ++row.second;
-            }
-    return rows;
-}
 
 // The rows of an arrow with its tip at (x, y): a buy's below the tip, a sell's above.
 inline std::map<int, std::pair<int, int>> arrowRows(int x, int y, bool isBuy)

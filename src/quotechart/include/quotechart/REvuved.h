@@ -20,8 +20,11 @@ class QPrinter;
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace quotechart {
+
+struct VisibleRange;
 
 class QUOTECHART_EXPORT REvuved : public QWidget {
     Q_OBJECT
@@ -167,6 +170,7 @@ private:
     bool arrowEvent(QObject *watched, QEvent *event);
     bool stepOlder();
     bool stepNewer();
+    bool takeStep(const std::optional<VisibleRange> &moved);
     void zoomByWheel(int angleDelta);
     // The settings tab (interaction/SettingsTab.cpp).
     void connectSettingsTab();
