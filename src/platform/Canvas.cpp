@@ -85,6 +85,7 @@ void Canvas::flush()
     compositionInUse_ = QPainter::CompositionMode_SourceOver;
     target_.reset();   // a copy of the image may be taken until the next batch
     dirty_ = QRect();
+    covered_ = QRect();
 }
 
 std::optional<RasterTarget> Canvas::rasterTarget(const QRect &window)

@@ -49,6 +49,17 @@ public:
     // what the batch had changed before (so a repaint can cover just them).
     void setChangedCallback(std::function<void(const QRect &)> changed) { changed_ = std::move(changed); }
     void markChanged(const QRect &pixels);
+    // True when the batch has changed all of `window` already. Asked for
+    // every line of a redraw, so the window last found covered is kept.
+    bool changedAll(const QRect &window)
+    {
+        if (window == covered_)
+            return true;
+        if (!dirty_.contains(window))
+            return false;
+        covered_ = window;
+        return true;
+    }
     // Ends the current batch: the device holds everything drawn so far.
     void flush();
 
@@ -92,7 +103,8 @@ private:
     double pixelsPerTwipY_;
     double pixelRatio_ = 1;
     std::function<void(const QRect &)> changed_;
-    QRect dirty_;   // changed in this batch
+    QRect dirty_;     // changed in this batch
+    QRect covered_;   // a window all of which dirty_ holds
     struct PenKey {
         QRgb rgba;
         int width;

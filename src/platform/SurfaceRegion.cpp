@@ -86,13 +86,18 @@ QPainter &SurfaceRegion::painter() { return canvas_.painter(window()); }
 void SurfaceRegion::changed(const QRect &pixels)
 {
     const QRect w = window();
-    canvas_.markChanged(pixels.translated(w.topLeft()).intersected(w));
+    if (!canvas_.changedAll(w))
+        canvas_.markChanged(pixels.translated(w.topLeft()).intersected(w));
 }
 
-QRect SurfaceRegion::strokeRect(QPoint from, QPoint to, int width)
+// A redraw starts by clearing, after which every line lies in what changed:
+// the common case costs one comparison.
+void SurfaceRegion::changed(QPoint from, QPoint to, int width)
 {
+    if (canvas_.changedAll(window()))
+        return;
     const int reach = width / 2 + 1;
-    return spanning(from, to).adjusted(-reach, -reach, reach, reach);
+    changed(spanning(from, to).adjusted(-reach, -reach, reach, reach));
 }
 
 double SurfaceRegion::scaleWidth() const { return window().width() * twipsPerPixelX(); }
@@ -173,7 +178,7 @@ void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
     if (drawWidth_ <= 1) {
         if (const std::optional<RasterTarget> target = rasterTarget()) {
             rasterStroke(*target, from, to, color.rgb());
-            changed(strokeRect(from, to, 1));
+            changed(from, to, 1);
             return;
         }
     }
@@ -185,7 +190,7 @@ void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
         p.drawPoint(from);
     else
         p.drawLine(from, to);
-    changed(strokeRect(from, to, drawWidth_));
+    changed(from, to, drawWidth_);
 }
 
 // Thin lines straight into the image. Solid vertical runs in copy mode wait
@@ -320,7 +325,7 @@ void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int w
         if (const std::optional<RasterTarget> target = rasterTarget()) {
             canvas_.writePendingRuns();
             rasterLine(*target, from, to, color.rgb(), drawMode_ == DrawMode::Invert, {}, LineEnd::Unpainted);
-            changed(strokeRect(from, to, 1));
+            changed(from, to, 1);
             return;
         }
     }
@@ -337,7 +342,7 @@ void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int w
         canvas_.forgetPen();
         p.drawLine(from, pixels.last());
     }
-    changed(strokeRect(from, to, width));
+    changed(from, to, width);
 }
 
 void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &color)

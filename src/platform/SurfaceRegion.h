@@ -117,7 +117,7 @@ private:
     void strokeLine(QPoint from, QPoint to, const QColor &color);
     void fillPixels(const QRect &rect, const QColor &color);
     void changed(const QRect &pixels);
-    static QRect strokeRect(QPoint from, QPoint to, int width);
+    void changed(QPoint from, QPoint to, int width);   // a stroke between two pixels
 
     Canvas &canvas_;
     std::optional<QRect> window_;   // device pixels; none: the whole device
