@@ -13,6 +13,7 @@
 #include "transactions/TransactionsReport.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -109,8 +110,11 @@ void REvuved::RecordBuy(float &x)
 
 void REvuved::RecordSell(float &x)
 {
+    const QPointer<REvuved> alive(this);
     if (const std::optional<int16_t> day = loadedDayUnder(*this, d->widgets.Picture1->surface(), x))
         recordSell(x, *day);
+    if (!alive)
+        return;   // the host closed the chart while a refusal was shown
     CalculateSumGain();
     CalculateCumGain();
 }

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPointer>
 
 namespace quotechart {
 
@@ -75,7 +76,10 @@ void REvuved::chooseCustomAverage()
     bool &on = d->document.switches.macustom_flag;
     if (!on) {
         on = true;
+        const QPointer<REvuved> alive(this);
         askCustomMAPeriod(this, overlayParameters().custom_ma_period);
+        if (!alive)
+            return;   // closed while the dialog was open
     } else {
         on = false;
     }
@@ -87,7 +91,10 @@ void REvuved::chooseEnvelopes()
     bool &on = d->document.switches.envelopes_flag;
     if (!on) {
         OverlayParameters &p = overlayParameters();
+        const QPointer<REvuved> alive(this);
         askEnvelopeSettings(this, p.envelope_period, p.envelope_percent);
+        if (!alive)
+            return;
         on = true;
     } else {
         on = false;

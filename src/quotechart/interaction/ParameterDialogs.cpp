@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <vector>
@@ -62,8 +63,10 @@ private:
         for (std::size_t i = 0; i < fields_.size(); ++i) {
             const std::optional<double> number = platform::strictNumber(texts_[i]->text());
             if (!number) {
+                const QPointer<ParameterDialog> alive(this);
                 platform::messageBox(this, QStringLiteral("Numeric expression required"), QMessageBox::Warning);
-                texts_.front()->setFocus();
+                if (alive)
+                    texts_.front()->setFocus();
                 return;
             }
             const std::optional<int16_t> value = platform::toInt16(*number);
@@ -78,20 +81,27 @@ private:
     std::vector<QLineEdit *> texts_;
 };
 
+// Shown modally on the heap: a parent destroyed while the dialog is open
+// takes the dialog with it.
+void show(ParameterDialog *dialog)
+{
+    const QPointer<ParameterDialog> alive(dialog);
+    dialog->exec();
+    delete alive.data();
+}
+
 }   // namespace
 
 void askCustomMAPeriod(QWidget *parent, int16_t &custom_ma_period)
 {
-    ParameterDialog dialog(parent, "frmCustomMAperiods", "Enter periods",
-                           {{"Moving average periods", custom_ma_period}});
-    dialog.exec();
+    show(new ParameterDialog(parent, "frmCustomMAperiods", "Enter periods",
+                             {{"Moving average periods", custom_ma_period}}));
 }
 
 void askEnvelopeSettings(QWidget *parent, int16_t &envelope_period, int16_t &envelope_percent)
 {
-    ParameterDialog dialog(parent, "frmEnvelopes", "Enter Envelopes Settings",
-                           {{"Moving average periods", envelope_period}, {"Percentage difference", envelope_percent}});
-    dialog.exec();
+    show(new ParameterDialog(parent, "frmEnvelopes", "Enter Envelopes Settings",
+                             {{"Moving average periods", envelope_period}, {"Percentage difference", envelope_percent}}));
 }
 
 }   // namespace quotechart

@@ -4,7 +4,8 @@
 // percentage (frmEnvelopes). OK stores each field in turn as a 16-bit whole
 // number, halves to even; a field that is no number says "Numeric expression
 // required" and keeps the dialog open with the focus in Text1, one outside 16
-// bits keeps it open silently. Cancel changes nothing. No range check.
+// bits keeps it open silently. Cancel changes nothing. No range check. A
+// parent destroyed while a dialog is open takes the dialog with it.
 
 #include <cstdint>
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTreeWidget>
 
 namespace quotechart {
@@ -63,8 +64,12 @@ void REvuved::deleteLastTransaction()
 {
     const QString question = QStringLiteral("Delete transaction?") + QChar(10) +
         QStringLiteral("(corresponding Buys or Sells will also be deleted)");
-    if (platform::messageBox(this, question, QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
-                             QStringLiteral("Confirmation")) == QMessageBox::Ok) {
+    const QPointer<REvuved> alive(this);
+    const QMessageBox::StandardButton answer = platform::messageBox(
+        this, question, QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel, QStringLiteral("Confirmation"));
+    if (!alive)
+        return;   // closed while the question was open
+    if (answer == QMessageBox::Ok) {
         QTreeWidget &list = *d->widgets.ListView1;
         if (lastIsSelected(list, SellText)) {
             removeLast(list);

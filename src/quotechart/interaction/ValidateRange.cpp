@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 
 #include <QLineEdit>
+#include <QPointer>
 
 namespace quotechart {
 
@@ -16,11 +17,14 @@ void setBackground(QLineEdit *field, const QColor &colour)
     field->setPalette(palette);
 }
 
+// The field may be gone when the message returns (its chart closed).
 void refuse(QLineEdit *field, const QString &message, QMessageBox::Icon icon)
 {
+    const QPointer<QLineEdit> alive(field);
     setBackground(field, QColor(255, 0, 0));
     platform::messageBox(field, message, icon);
-    setBackground(field, QColor(255, 255, 255));
+    if (alive)
+        setBackground(field, QColor(255, 255, 255));
 }
 
 }   // namespace
