@@ -4,6 +4,10 @@
 // indicator combos are set up. The crosshair's position and visibility are
 // public variables of REvuved.
 
+#include "indicators/calc/PaneSettings.h"
+
+#include <array>
+
 namespace quotechart {
 
 struct InteractionState {
@@ -11,6 +15,9 @@ struct InteractionState {
     float popup_y = 0;
     bool combo_setup_done = false;
     int wheel_angle = 0;   // eighths of a degree turned since the last zoom step
+    // A combo whose index change was handled in this turn of the event loop:
+    // the user's choice that changed it announces itself once more.
+    std::array<bool, PaneCount> selectionHandled{};
 };
 
 }   // namespace quotechart

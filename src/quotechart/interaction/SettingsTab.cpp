@@ -15,9 +15,10 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace quotechart {
 
@@ -80,7 +81,8 @@ void REvuved::connectSettingsTab()
     ChartWidgets &w = d->widgets;
     for (int k = 0; k < PaneCount; ++k) {
         QComboBox *combo = w.Combo[std::size_t(k)];
-        connect(combo, &QComboBox::activated, this, [this, k] { showIndicatorFields(k); });
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, k] { comboIndexChanged(k); });
+        connect(combo, &QComboBox::activated, this, [this, k] { comboActivated(k); });
         combo->installEventFilter(this);
         fillPeriodFields(w.periodFields[std::size_t(k)], d->document.pane_settings[std::size_t(k)],
                          combo->currentIndex());
@@ -100,6 +102,27 @@ void REvuved::setUpComboLists()
         combo->setMaxVisibleItems(ComboListEntries);
 }
 
+// Every selection runs the handling once: a change of the index, whoever made
+// it, and the user's choice of the entry already selected, which changes
+// nothing and announces itself only as `activated`. A choice that changes
+// the index announces itself both ways, the change first.
+void REvuved::comboIndexChanged(int k)
+{
+    d->interaction.selectionHandled[std::size_t(k)] = true;
+    QTimer::singleShot(0, this, [this, k] { d->interaction.selectionHandled[std::size_t(k)] = false; });
+    showIndicatorFields(k);
+}
+
+void REvuved::comboActivated(int k)
+{
+    bool &handled = d->interaction.selectionHandled[std::size_t(k)];
+    if (handled) {
+        handled = false;
+        return;
+    }
+    showIndicatorFields(k);
+}
+
 void REvuved::showIndicatorFields(int k)
 {
     QComboBox *combo = d->widgets.Combo[std::size_t(k)];
@@ -117,11 +140,10 @@ void REvuved::selectIndicator(int k)
     if (!findIndicator(indicator))
         throw ControlError(platform::InvalidPropertyValue);
     QComboBox *combo = d->widgets.Combo[std::size_t(k)];
-    {
-        const QSignalBlocker quiet(combo);
-        combo->setCurrentIndex(indicator - 1);
-    }
-    showIndicatorFields(k);
+    if (combo->currentIndex() != indicator - 1)
+        combo->setCurrentIndex(indicator - 1);   // handled as the change
+    else
+        showIndicatorFields(k);
 }
 
 // Every shown field is checked (each failure with its message); the valid

@@ -94,6 +94,24 @@ TEST_F(SettingsTab, ChoosingAnIndicatorShowsItsFieldsAndRedrawsEvenForTheSameEnt
     EXPECT_EQ(combo(2)->maxVisibleItems(), 12);
 }
 
+TEST_F(SettingsTab, EverySelectionRunsTheHandlingOnceWhoeverMakesIt)
+{
+    QSignalSpy drawn(chart.get(), &quotechart::REvuved::DrawComplete);
+    combo(2)->setCurrentIndex(4);   // the program's choice
+    EXPECT_EQ(pane(2).indicator, 5);
+    EXPECT_EQ(label(1, 2)->text(), "First MA per.");
+    EXPECT_EQ(drawn.count(), 1);
+
+    QApplication::processEvents();
+    emit combo(2)->activated(4);   // the user picks the entry already chosen
+    EXPECT_EQ(drawn.count(), 2);
+
+    QTest::keyClick(combo(2), Qt::Key_Down);   // the keyboard's next entry: changed and activated
+    EXPECT_EQ(pane(2).indicator, 6);
+    EXPECT_EQ(label(1, 2)->text(), "1st periods");
+    EXPECT_EQ(drawn.count(), 3);
+}
+
 TEST_F(SettingsTab, TheBoundsAreIncludedAndTheValuesRoundHalfToEven)
 {
     onlyPaneOne(3);   // slow stochastic: two fields

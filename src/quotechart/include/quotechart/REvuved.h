@@ -174,6 +174,8 @@ private:
     void zoomByWheel(int angleDelta);
     // The settings tab (interaction/SettingsTab.cpp).
     void connectSettingsTab();
+    void comboIndexChanged(int k);
+    void comboActivated(int k);
     void showIndicatorFields(int k);
     void selectIndicator(int k);
     void applyPeriods();
