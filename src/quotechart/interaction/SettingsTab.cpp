@@ -153,6 +153,7 @@ void REvuved::selectIndicator(int k)
 void REvuved::applyPeriods()
 {
     ChartWidgets &w = d->widgets;
+    const QPointer<REvuved> alive(this);
     bool allValid = true;
     for (int k = 0; k < PaneCount; ++k) {
         const IndicatorInfo *indicator = indicatorAt(w.Combo[std::size_t(k)]->currentIndex());
@@ -163,6 +164,8 @@ void REvuved::applyPeriods()
         for (std::size_t i = 0; i < 3; ++i)
             if (indicator->periods[i].field) {
                 checks[i] = checkRange(fields.texts[i], LowestPeriod, HighestPeriod);
+                if (!alive)
+                    return;   // closed while a message was shown
                 allValid = allValid && checks[i] == FieldCheck::Valid;
             }
         PaneSettings &settings = d->document.pane_settings[std::size_t(k)];
