@@ -17,16 +17,22 @@ constexpr int32_t PaleYellow = 12910591;   // 255, 255, 196
 constexpr int32_t LightGrey = 15724527;    // 239, 239, 239
 constexpr int32_t StripBlue = 3407872;     // 0, 0, 52
 
-QColor storedColour(const char *key, int32_t fallback)
+using platform::SettingsStore::Session;
+
+// Only plain RGB values are colours; anything else is as good as missing.
+QColor colourOr(int32_t value, int32_t fallback)
 {
-    const int32_t value = platform::SettingsStore::readLong(QLatin1String(key), fallback);
-    // Only plain RGB values are colours; anything else is as good as missing.
     return platform::colorFromLong(value >= 0 && value <= White ? value : fallback);
 }
 
-QColor storedColour(const char *key, ColourDefaults defaults, int32_t startUp, int32_t setColors)
+QColor storedColour(const Session &store, const char *key, int32_t fallback)
 {
-    return storedColour(key, defaults == ColourDefaults::StartUp ? startUp : setColors);
+    return colourOr(store.readLong(QLatin1String(key), fallback), fallback);
+}
+
+QColor storedColour(const Session &store, const char *key, ColourDefaults defaults, int32_t startUp, int32_t setColors)
+{
+    return storedColour(store, key, defaults == ColourDefaults::StartUp ? startUp : setColors);
 }
 
 void setLabelColour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
@@ -38,11 +44,11 @@ void setLabelColour(QLabel *label, QPalette::ColorRole role, const QColor &colou
 
 }   // namespace
 
-void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
+void applyStoredColours(ChartWidgets &w, ColourDefaults defaults, const Session &store)
 {
-    w.Picture1->setBackColor(storedColour("BkgChart", defaults, White, PaleYellow));
+    w.Picture1->setBackColor(storedColour(store, "BkgChart", defaults, White, PaleYellow));
 
-    const QColor rulers = storedColour("BkgRulers", defaults, 0, 0);
+    const QColor rulers = storedColour(store, "BkgRulers", defaults, 0, 0);
     for (platform::PictureBox *ruler : w.techRulers)
         ruler->setBackColor(rulers);
     w.PriceRuler->setBackColor(rulers);
@@ -52,13 +58,13 @@ void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
 
     const char *techKeys[PaneCount] = {"BkgTech1", "BkgTech2", "BkgTech3"};
     for (int k = 0; k < PaneCount; ++k)
-        w.techPanes[k]->setBackColor(storedColour(techKeys[k], defaults, White, PaleYellow));
+        w.techPanes[k]->setBackColor(storedColour(store, techKeys[k], defaults, White, PaleYellow));
 
     QPalette list = w.ListView1->palette();
-    list.setColor(QPalette::Base, storedColour("BkgBuySell", defaults, White, LightGrey));
+    list.setColor(QPalette::Base, storedColour(store, "BkgBuySell", defaults, White, LightGrey));
     w.ListView1->setPalette(list);
 
-    const QColor text = storedColour("BkgRulersText", defaults, White, White);
+    const QColor text = storedColour(store, "BkgRulersText", defaults, White, White);
     for (platform::PictureBox *ruler : w.techRulers)
         ruler->setForeColor(text);
     w.PriceRuler->setForeColor(text);
@@ -66,6 +72,9 @@ void applyStoredColours(ChartWidgets &w, ColourDefaults defaults)
     setLabelColour(w.CaptionLabel, QPalette::WindowText, text);
 }
 
-QColor marginStripColour() { return storedColour("BkgRulers", StripBlue); }
+QColor marginStripColour()
+{
+    return colourOr(platform::SettingsStore::readLong(QStringLiteral("BkgRulers"), StripBlue), StripBlue);
+}
 
 }   // namespace quotechart

@@ -1,6 +1,8 @@
 #pragma once
 // The chart's colours, kept in the per-user settings store.
 
+#include "platform/SettingsStore.h"
+
 #include <QColor>
 
 namespace quotechart {
@@ -13,7 +15,8 @@ enum class ColourDefaults { StartUp, SetColors };
 
 // Reads the seven colour keys and gives the panes, rulers, labels and the
 // transaction list their back and text colours. Draws nothing.
-void applyStoredColours(ChartWidgets &widgets, ColourDefaults defaults);
+void applyStoredColours(ChartWidgets &widgets, ColourDefaults defaults,
+                        const platform::SettingsStore::Session &store = {});
 
 // The colour of the indicator panes' margin strips: the rulers' stored
 // colour, read afresh for every drawing, with a dark blue of its own when

@@ -1,11 +1,13 @@
 #pragma once
 // What REvuved keeps behind its public interface.
 
+#include "chart/CaptionText.h"
 #include "chart/ChartDocument.h"
 #include "chart/ChartWidgets.h"
 #include "chart/InteractionState.h"
 #include "history/DayDates.h"
 #include "interaction/PopupMenu.h"
+#include "platform/SettingsStore.h"
 #include "quotechart/PriceHistory.h"
 #include "quotechart/REvuved.h"
 #include "render/PriceScale.h"
@@ -17,6 +19,9 @@ class QPrinter;
 namespace quotechart {
 
 struct REvuved::Private {
+    // Every redraw reads a colour from the store; a large store stays parsed
+    // for the chart's lifetime instead of being parsed for each.
+    platform::SettingsStore::KeepParsed keptSettings;
     ChartWidgets widgets;
     DocumentState document;
     InteractionState interaction;

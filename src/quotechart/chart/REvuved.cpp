@@ -47,8 +47,9 @@ REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>
     w.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     w.ListView1->setAllColumnsShowFocus(true);
     buy_number = sell_number = 0;
-    applyStoredColours(w, ColourDefaults::StartUp);
-    d->document.pane_settings = readStoredPaneSettings();
+    const platform::SettingsStore::Session store;   // one reading of the store for all of start-up
+    applyStoredColours(w, ColourDefaults::StartUp, store);
+    d->document.pane_settings = readStoredPaneSettings(store);
     fillIndicatorCombos(w, d->document.pane_settings);
     connectInteraction();
     connectSettingsTab();

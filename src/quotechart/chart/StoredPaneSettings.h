@@ -3,6 +3,7 @@
 // for the indicators, and every period key with the pane number appended.
 
 #include "indicators/calc/PaneSettings.h"
+#include "platform/SettingsStore.h"
 
 #include <array>
 
@@ -10,6 +11,6 @@ namespace quotechart {
 
 // Values that are missing, not numbers or out of the 16-bit range get the
 // field's default, so start-up always completes.
-std::array<PaneSettings, PaneCount> readStoredPaneSettings();
+std::array<PaneSettings, PaneCount> readStoredPaneSettings(const platform::SettingsStore::Session &store = {});
 
 }   // namespace quotechart

@@ -66,11 +66,11 @@ void fillPeriodFields(PeriodFieldWidgets &fields, const PaneSettings &settings, 
     }
 }
 
-void storePanes(const std::array<PaneSettings, PaneCount> &panes)
+void storePanes(platform::SettingsStore::Session &store, const std::array<PaneSettings, PaneCount> &panes)
 {
     for (int k = 0; k < PaneCount; ++k)
         for (int16_t PaneSettings::*member : StoreOrder)
-            platform::SettingsStore::write(QLatin1String(keyOf(member)) + QString::number(k + 1),
+            store.write(QLatin1String(keyOf(member)) + QString::number(k + 1),
                                            QString::number(panes[std::size_t(k)].*member));
 }
 
@@ -183,11 +183,12 @@ void REvuved::applyPeriods()
     if (!allValid)
         return;
     Clear();
-    storePanes(d->document.pane_settings);
+    platform::SettingsStore::Session store;   // the store is written once, when it ends
+    storePanes(store, d->document.pane_settings);
     redraw();
     for (int k = 0; k < PaneCount; ++k)
-        platform::SettingsStore::write(QStringLiteral("Tech%1").arg(k + 1),
-                                       QString::number(d->document.pane_settings[std::size_t(k)].indicator));
+        store.write(QStringLiteral("Tech%1").arg(k + 1),
+                    QString::number(d->document.pane_settings[std::size_t(k)].indicator));
 }
 
 }   // namespace quotechart
