@@ -1,16 +1,15 @@
 // REvuved's history methods: loading a ticker and moving between dates and
 // day indices.
 
+#include "chart/CaptionText.h"
 #include "chart/ChartPrivate.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryPath.h"
 #include "history/HistoryText.h"
 #include "history/TradingDays.h"
 #include "platform/ErrorCodes.h"
-#include "platform/TextExtent.h"
 
 #include <QLabel>
-#include <QScreen>
 
 namespace quotechart {
 
@@ -21,14 +20,6 @@ QString dateAt(const PriceHistory &h, int16_t day)
     if (day < 1 || day > PriceHistory::capacity)
         throw ControlError(platform::SubscriptOutOfRange);
     return h.date_array[day];
-}
-
-// A name of millions of characters would stall the label's first layout for
-// seconds; no label shows more than a screen's width of it.
-QString captionOf(const QString &name, const QLabel &label)
-{
-    const QScreen *screen = label.screen();
-    return platform::visiblePart(name, label.font(), screen ? screen->geometry().width() : 0, &label);
 }
 
 }   // namespace
@@ -49,7 +40,7 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
     if (header.longHeader) {
         if (header.companyName)
             d->document.company_name = *header.companyName;
-        d->widgets.CaptionLabel->setText(captionOf(d->document.company_name, *d->widgets.CaptionLabel));
+        d->widgets.CaptionLabel->setText(shownInLabel(d->document.company_name, *d->widgets.CaptionLabel));
     } else {
         d->widgets.CaptionLabel->setText(QString());
     }

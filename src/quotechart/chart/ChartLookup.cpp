@@ -1,5 +1,6 @@
 // REvuved's company-name lookup and the history-update confirmation.
 
+#include "chart/CaptionText.h"
 #include "chart/ChartPrivate.h"
 #include "history/CompanyNameAnswer.h"
 #include "history/OpenURL.h"
@@ -39,7 +40,7 @@ void REvuved::DrawLabel()
         if (!self)
             return;   // the host closed the chart while the lookup waited
         if (const std::optional<QString> text = labelCaption(answer, ticker))
-            caption->setText(*text);
+            caption->setText(shownInLabel(*text, *caption));
         d->document.company_name = caption->text();
     }
     emit CompanyNameResolved();
@@ -55,7 +56,7 @@ void REvuved::DrawLabelNoEvent()
     const QString answer = answerFor(ticker);
     if (!self)
         return;
-    caption->setText(labelCaptionNoEvent(answer, ticker));
+    caption->setText(shownInLabel(labelCaptionNoEvent(answer, ticker), *caption));
     d->document.company_name = caption->text();
 }
 

@@ -30,6 +30,7 @@ struct REvuved::Private {
     QPrinter *printer = nullptr;   // the host's, not owned
     std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
     DayDates dates;   // the history's dates, read as they are needed
+    ShownCompanyName captionCompany;
 
     // The chart's document as one value, and back: the way writers and the
     // printer get it and readers return it.

@@ -121,7 +121,7 @@ void REvuved::UpdateCaption(float &x)
     const std::optional<int16_t> day = DayAxis::singleSlot(width, starting_date_local, ending_date_local, 0).dayAt(x);
     if (!day)
         return;
-    if (const std::optional<QString> caption = captionText(d->document.company_name, *d->history, *day))
+    if (const std::optional<QString> caption = captionText(d->captionCompany.of(d->document.company_name, *w.CaptionLabel), *d->history, *day))
         w.CaptionLabel->setText(*caption);
     if (const std::optional<ChangeReadout> change = changeReadout(*d->history, *day)) {
         setTextColour(w.ChangeLabel, change->rise ? QColor(0, 255, 0) : QColor(255, 0, 0));

@@ -364,6 +364,30 @@ TEST_F(Interaction, KeysAndTheWheelStepPageAndZoom)
     EXPECT_TRUE(rangeIs(1, 31));
 }
 
+TEST_F(Interaction, OneWheelEventRedrawsOnceHoweverFarItTurns)
+{
+    setRange(100, 110);
+    QSignalSpy drawn(chart.get(), &quotechart::REvuved::DrawComplete);
+    wheel(-32768);   // 273 notches and a part
+    EXPECT_TRUE(rangeIs(1, 300));
+    EXPECT_EQ(drawn.count(), 1);
+    wheel(32767);
+    EXPECT_TRUE(rangeIs(1, 2));
+    EXPECT_EQ(drawn.count(), 2);
+}
+
+TEST_F(Interaction, AMillionCharacterCompanyNameIsShownOnlyAsFarAsTheCaptionReaches)
+{
+    const QString name(1'000'000, QLatin1Char('N'));
+    quotechart::TestAccess::document(*chart).company_name = name;
+    QTest::mousePress(&price(), Qt::LeftButton, {}, at(4500));
+    const QString caption = label("CaptionLabel")->text();
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("NNNN")));
+    EXPECT_LT(caption.size(), 100'000);
+    EXPECT_TRUE(caption.contains(QStringLiteral("   High: $")));   // the day's values follow what shows
+
+}
+
 }   // namespace
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "Pixels.h"
 #include "TransactionsFixture.h"
+#include "chart/GridLineDelegate.h"
 #include "interaction/Crosshair.h"
 #include "platform/Rounding.h"
 #include "render/PriceAxis.h"
@@ -245,6 +246,34 @@ TEST_F(Recording, TheReportReadsTheListAndTheLabelsAsTheyAre)
                       "Cumulative gain: 10.0 %\n"));
     chart->ClearBuysSells();
     EXPECT_EQ(chart->PrintTransactionsReport(), QString("ACME\n\nSummarized gain\nCumulative gain\n"));
+}
+
+// The list keeps a cell's text whole (the report reads it back) but lays out
+// only what a cell can show: a million-character date made every paint of
+// the list cost a third of a second.
+TEST_F(Recording, AMillionCharacterDateIsListedWholeAndLaidOutOnlyAsFarAsItShows)
+{
+    const QString date(1'000'000, QLatin1Char('7'));
+    setDay(50, 10.0f, date);
+    buyOn(50);
+    ASSERT_EQ(list().topLevelItemCount(), 1);
+    EXPECT_EQ(list().topLevelItem(0)->text(2), date);
+    EXPECT_TRUE(chart->PrintTransactionsReport().contains(date));
+
+    struct CellOption : quotechart::GridLineDelegate {
+        using GridLineDelegate::GridLineDelegate;
+        QString shown(const QModelIndex &index) const
+        {
+            QStyleOptionViewItem option;
+            initStyleOption(&option, index);
+            return option.text;
+        }
+    };
+    const CellOption delegate;
+    const QString shown = delegate.shown(list().model()->index(0, 2));
+    EXPECT_TRUE(date.startsWith(shown));
+    EXPECT_LT(shown.size(), 100'000);
+    list().viewport()->repaint();
 }
 
 }   // namespace
