@@ -19,7 +19,6 @@ namespace quotechart {
 namespace {
 
 constexpr int LeftButton = 1, RightButton = 2;
-constexpr int WheelNotch = 120;   // eighths of a degree in one notch of a mouse wheel
 
 VerticalLineSurfaces verticalLineSurfaces(ChartWidgets &w)
 {
@@ -143,23 +142,6 @@ void REvuved::keyPressEvent(QKeyEvent *event)
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
-}
-
-// Whole notches zoom, one step each; parts of a notch (a touchpad's) add up.
-void REvuved::zoomByWheel(int angleDelta)
-{
-    int &angle = d->interaction.wheel_angle;
-    if ((angle > 0 && angleDelta < 0) || (angle < 0 && angleDelta > 0))
-        angle = 0;   // a turn the other way starts afresh
-    angle += angleDelta;
-    while (angle >= WheelNotch) {
-        angle -= WheelNotch;
-        ZoomIn();
-    }
-    while (angle <= -WheelNotch) {
-        angle += WheelNotch;
-        ZoomOut();
-    }
 }
 
 // A combo given the focus by the keyboard opens its list at once (a click

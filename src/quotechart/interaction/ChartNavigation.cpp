@@ -12,6 +12,7 @@ namespace quotechart {
 namespace {
 
 constexpr int RepeatInterval = 300;   // ms between the steps of a held arrow
+constexpr int WheelNotch = 120;       // eighths of a degree in one notch of a mouse wheel
 const QColor Pressed(35, 35, 35);
 
 VisibleRange rangeOf(const REvuved &chart) { return {chart.starting_date_local, chart.ending_date_local}; }
@@ -62,6 +63,27 @@ void REvuved::ZoomIn()
 void REvuved::ZoomOut()
 {
     moveTo(*this, zoomedOut);
+    redraw();
+}
+
+// Whole notches zoom, one step each; parts of a notch (a touchpad's) add up.
+// However far one event turns the wheel, it redraws once.
+void REvuved::zoomByWheel(int angleDelta)
+{
+    int &angle = d->interaction.wheel_angle;
+    if ((angle > 0 && angleDelta < 0) || (angle < 0 && angleDelta > 0))
+        angle = 0;   // a turn the other way starts afresh
+    angle += angleDelta;
+    const int notches = angle / WheelNotch;
+    angle -= notches * WheelNotch;
+    if (notches == 0)
+        return;
+    const int16_t N = d->history->record_count;
+    if (N > 0) {
+        const VisibleRange zoomed = zoomedBySteps(rangeOf(*this), N, notches);
+        starting_date_local = zoomed.s;
+        ending_date_local = zoomed.e;
+    }
     redraw();
 }
 

@@ -55,6 +55,17 @@ VisibleRange zoomedOut(VisibleRange r, int16_t N)
     return {*s < 1 ? int16_t(1) : *s, *e > N ? N : *e};
 }
 
+VisibleRange zoomedBySteps(VisibleRange r, int16_t N, int steps)
+{
+    for (int i = 0; i < steps || i < -steps; ++i) {
+        const VisibleRange next = steps > 0 ? zoomedIn(r) : zoomedOut(r, N);
+        if (next == r)
+            break;
+        r = next;
+    }
+    return r;
+}
+
 std::optional<VisibleRange> steppedOlder(VisibleRange r, int16_t N)
 {
     const auto s = add16(r.s, ArrowStep), e = add16(r.e, ArrowStep);

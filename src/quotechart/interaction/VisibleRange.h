@@ -24,6 +24,10 @@ VisibleRange pagedForward(VisibleRange range);
 VisibleRange zoomedIn(VisibleRange range);
 // The width added on each side, within 1 .. N; a one-day window grows by one.
 VisibleRange zoomedOut(VisibleRange range, int16_t recordCount);
+// `steps` zooms in (positive) or out (negative) one after the other. They
+// stop at the first that changes nothing, so a wheel turned 273 notches at
+// once costs no more than the steps that move the window.
+VisibleRange zoomedBySteps(VisibleRange range, int16_t recordCount, int steps);
 
 inline constexpr int16_t ArrowStep = 5;
 std::optional<VisibleRange> steppedOlder(VisibleRange range, int16_t recordCount);

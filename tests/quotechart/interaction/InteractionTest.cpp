@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
@@ -41,6 +42,12 @@ protected:
     quotechart::DrawingSwitches &switches() { return quotechart::TestAccess::document(*chart).switches; }
     QLabel *label(const char *name) { return child<QLabel>(QLatin1String(name)); }
     QImage picture(const char *name) { return box(QLatin1String(name))->image().copy(); }
+    void wheel(int delta)
+    {
+        QWheelEvent event(QPointF(100, 100), price().mapToGlobal(QPointF(100, 100)), {}, QPoint(0, delta), Qt::NoButton,
+                          {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&price(), &event);
+    }
 };
 
 const char *const LineSurfaces[] = {"Picture1", "Picture2", "Picture3", "Picture4", "DateRuler"};
@@ -351,11 +358,6 @@ TEST_F(Interaction, KeysAndTheWheelStepPageAndZoom)
     QTest::keyClick(chart.get(), Qt::Key_Escape);
     EXPECT_TRUE(rangeIs(1, 22));
 
-    auto wheel = [&](int delta) {
-        QWheelEvent event(QPointF(100, 100), price().mapToGlobal(QPointF(100, 100)), {}, QPoint(0, delta), Qt::NoButton,
-                          {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&price(), &event);
-    };
     wheel(60);
     EXPECT_TRUE(rangeIs(1, 22));   // half a notch: not yet
     wheel(60);

@@ -40,6 +40,20 @@ TEST(VisibleRange, ZoomCutsThirtyPercentRoundingHalfToEvenAndWidensBothSides)
     EXPECT_TRUE(is(zoomedOut({300, 300}, 300), 300, 300));
 }
 
+TEST(VisibleRange, ManyZoomStepsAreTheSingleStepsInTurnUntilOneChangesNothing)
+{
+    VisibleRange in{40, 140}, out{140, 150};
+    for (int i = 0; i < 3; ++i) {
+        in = zoomedIn(in);
+        out = zoomedOut(out, 300);
+    }
+    EXPECT_EQ(zoomedBySteps({40, 140}, 300, 3), in);
+    EXPECT_EQ(zoomedBySteps({140, 150}, 300, -3), out);
+    EXPECT_TRUE(is(zoomedBySteps({140, 150}, 300, -273), 1, 300));
+    EXPECT_TRUE(is(zoomedBySteps({40, 140}, 300, 273), 40, 41));
+    EXPECT_TRUE(is(zoomedBySteps({40, 140}, 300, 0), 40, 140));
+}
+
 TEST(VisibleRange, FiveDayStepsRefuseToLeaveTheHistory)
 {
     EXPECT_EQ(steppedOlder({200, 297}, 300), std::nullopt);
