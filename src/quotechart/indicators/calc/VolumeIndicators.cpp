@@ -39,26 +39,51 @@ std::optional<float> moneyFlowAt(Series closes, Series highs, Series lows, Volum
     return typicalSum ? platform::toSingle(double(*typicalSum) * *volume / 3.0) : std::nullopt;
 }
 
-// Positive and negative flow over days i .. i + N. A comparison that reads
-// past the work series is skipped, so the loop ends at the last day that has
-// an older neighbour; when i + N overflows 16 bits the loop does not run and
-// both stay 0.
-std::optional<float> moneyFlowIndexAt(const WorkSeries &flows, Day i, Period N)
-{
+// Positive and negative flow over a run of days, added from the newest. The
+// sums of a run that starts where the last one started and ends no earlier
+// carry on from the last, adding in the same order and so giving the same
+// singles: every window that starts before day 1 starts there in effect, and
+// a period of tens of thousands of days costs one pass, not one per day.
+class FlowSums {
+public:
+    void over(const WorkSeries &flows, int32_t from, int32_t to)
+    {
+        if (from != from_ || to < to_) {
+            from_ = from;
+            to_ = from - 1;
+            positive = negative = 0.0f;
+        }
+        for (int32_t j = to_ + 1; j <= to; ++j) {
+            const auto flow = flows.read(j);
+            const auto before = flows.read(j + 1);
+            if (!flow || !before)
+                continue;
+            if (*flow >= *before)
+                positive += *flow;
+            else
+                negative += *flow;
+        }
+        to_ = std::max(to_, to);
+    }
+
     float positive = 0.0f;
     float negative = 0.0f;
+
+private:
+    int32_t from_ = 0;
+    int32_t to_ = -1;
+};
+
+// Positive and negative flow over days i .. i + N. A comparison that reads
+// past the work series is skipped, so the sums end at the last day that has
+// an older neighbour and start at day 1 at the earliest; when i + N overflows
+// 16 bits nothing is added and both stay 0.
+std::optional<float> moneyFlowIndexAt(const WorkSeries &flows, FlowSums &sums, Day i, Period N)
+{
     const auto oldest = dayPlus(i, N);
     const int32_t last = oldest ? std::min<int32_t>(*oldest, int32_t(flows.capacity()) - 1) : int32_t(i) - 1;
-    for (int32_t j = i; j <= last; ++j) {
-        const auto flow = flows.read(j);
-        const auto before = flows.read(j + 1);
-        if (!flow || !before)
-            continue;
-        if (*flow >= *before)
-            positive += *flow;
-        else
-            negative += *flow;
-    }
+    sums.over(flows, std::max<int32_t>(i, 1), last);
+    const float positive = sums.positive, negative = sums.negative;
     const auto ratio = platform::divide(positive, negative);
     const auto relative = ratio ? platform::divide(100.0f, 1.0f + *ratio) : std::nullopt;
     return relative ? finiteSingle(100.0f - *relative) : std::nullopt;
@@ -93,8 +118,9 @@ PlotSeries moneyFlowIndexLine(Series closes, Series highs, Series lows, VolumeSe
         if (const auto flow = moneyFlowAt(closes, highs, lows, volumes, Day(i)))
             flows.store(i, *flow);
     const auto indexOldest = dayPlus(last, 1);
+    FlowSums sums;
     for (int32_t i = first; indexOldest && i <= std::min<int32_t>(*indexOldest, index.capacity()); ++i)
-        if (const auto value = moneyFlowIndexAt(flows, Day(i), N))
+        if (const auto value = moneyFlowIndexAt(flows, sums, Day(i), N))
             index.store(i, *value);
     return plotOf(index, lineDays(first, last));
 }

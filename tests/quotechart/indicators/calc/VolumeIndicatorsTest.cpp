@@ -67,3 +67,23 @@ TEST(MoneyFlowIndex, StaysZeroWithoutNegativeFlowAndAbove3000HasNoPoints)
     ASSERT_TRUE(edge.at(2980).has_value());
     EXPECT_GT(*edge.at(2980), 0.0);
 }
+
+// The window sums carry on from one day to the next where the windows start
+// on the same day (every window that starts before day 1 starts there in
+// effect): each day must still read what its window gives on its own.
+TEST(MoneyFlowIndex, EachDayReadsWhatItsWindowGivesAlone)
+{
+    const indicatortest::History h = indicatortest::randomWalk(31);
+    struct Case {
+        Day first, last;
+        Period N;
+    };
+    for (const Case c : {Case{-3000, 40, 2999}, Case{-200, 60, 150}, Case{-20, 10, 1}, Case{1, 120, 14},
+                         Case{2900, 2990, 500}, Case{-6000, 5, 5500}}) {
+        const PlotSeries line = moneyFlowIndexLine(h.closes, h.highs, h.lows, h.volumes, c.first, c.last, c.N);
+        for (int32_t day = std::max<int32_t>(c.first, 1); day <= c.last && day <= 3000; ++day) {
+            const PlotSeries alone = moneyFlowIndexLine(h.closes, h.highs, h.lows, h.volumes, Day(day), Day(day), c.N);
+            ASSERT_EQ(line.at(day), alone.at(day)) << c.first << ".." << c.last << " N " << c.N << " day " << day;
+        }
+    }
+}
