@@ -31,7 +31,7 @@ void REvuved::connectPopupMenu()
         connect(action, &QAction::triggered, this, [this, flag = flag] { toggle(*flag); });
     connect(m.mnuPopupMACustom, &QAction::triggered, this, [this] { chooseCustomAverage(); });
     connect(m.mnuPriceIndicatorsEnvelopes, &QAction::triggered, this, [this] { chooseEnvelopes(); });
-    connect(m.mnuPopupTimeRange, &QAction::triggered, this, [] { sendTimeRangeKey(); });
+    connect(m.mnuPopupTimeRange, &QAction::triggered, this, [this] { sendTimeRangeKey(*this); });
     // At the pointer's last position over the pane: where the menu was opened.
     connect(m.mnuPopupRecordBuy, &QAction::triggered, this, [this] {
         float x = d->interaction.popup_x;
