@@ -6,11 +6,16 @@
 #include "platform/Twips.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
 
 namespace quotechart {
 
@@ -20,6 +25,23 @@ constexpr double RulerWidth = 650;
 constexpr double PanelWidth = 2500;
 constexpr double ReadOutHeight = 220;
 constexpr double DateRulerHeight = 300;
+
+// The list's stored column widths are relative: the columns share the
+// list's inner width in these proportions.
+void shareColumns(QTreeWidget &list)
+{
+    constexpr std::array<int, 4> Relative{344, 1191, 1535, 1085};
+    const int total = std::accumulate(Relative.begin(), Relative.end(), 0);
+    const int inner = std::max(0, list.width() - 2 * list.frameWidth());
+    list.header()->setMinimumSectionSize(1);   // the first column is narrower than Qt's default minimum
+    int given = 0;
+    for (int column = 0; column < 3; ++column) {
+        const int width = inner * Relative[std::size_t(column)] / total;
+        list.setColumnWidth(column, width);
+        given += width;
+    }
+    list.setColumnWidth(3, inner - given);
+}
 
 // Tab contents are positioned as if from the tab container's top-left corner;
 // Qt's pages start below the tab bar, so positions move up by its height.
@@ -32,6 +54,7 @@ void layOutSidePanel(ChartWidgets &w, double W, double H)
 
     w.SSTab1->setCurrentIndex(1);
     platform::placeChild(*w.ListView1, 30, 345 - offset, 2415, H - 1475);
+    shareColumns(*w.ListView1);
     platform::setChildTop(*w.SumGain, H - 900 - offset);
     platform::setChildTop(*w.CumGain, H - 500 - offset);
 

@@ -1,14 +1,18 @@
 #include "chart/ChartWidgets.h"
 
 #include "chart/GridLineDelegate.h"
+#include "indicators/IndicatorCatalogue.h"
 #include "platform/PictureBox.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -56,6 +60,47 @@ QLabel *arrowLabel(QWidget &parent, const QString &name, const QString &text)
     return arrow;
 }
 
+constexpr int PeriodLabelWidth = 88;   // pixels, as the panel was designed
+constexpr double LargestPanelPoints = 8, SmallestPanelPoints = 6;
+
+// The width a combo gives its entry's text.
+int comboTextWidth(const QComboBox &combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    return combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo).width();
+}
+
+bool namesAndCaptionsFit(const QFont &font, int comboText)
+{
+    const QFontMetrics metrics(font);
+    for (const IndicatorInfo &indicator : indicatorCatalogue) {
+        if (metrics.horizontalAdvance(QLatin1String(indicator.name)) > comboText)
+            return false;
+        for (const PeriodCaption &period : indicator.periods)
+            if (period.caption && metrics.horizontalAdvance(QLatin1String(period.caption)) > PeriodLabelWidth)
+                return false;
+    }
+    return true;
+}
+
+// The side panel was laid out for the old framework's small default font; in
+// Qt's wider default, captions such as "%K periods fast" ran past their
+// labels and the tab titles were cut. The panel takes the application font's
+// family at the largest size, 8 points or less in half points, at which every
+// indicator name fits its combo and every period caption its label.
+void chooseSidePanelFont(ChartWidgets &w)
+{
+    QFont font = w.SSTab1->font();
+    const int comboText = comboTextWidth(*w.Combo[0]);
+    for (double points = LargestPanelPoints; points >= SmallestPanelPoints; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (namesAndCaptionsFit(font, comboText))
+            break;
+    }
+    w.SSTab1->setFont(font);
+}
+
 // Pane k's indicator choice and its three captioned period fields, in a
 // column of the indicators frame (positions in pixels of the frame).
 void createPaneSettings(ChartWidgets &w, int k)
@@ -69,7 +114,7 @@ void createPaneSettings(ChartWidgets &w, int k)
         const QByteArray labelName = "Label" + QByteArray::number(row + 1);
         const QByteArray textName = "Text" + QByteArray::number(row + 1);
         fields.labels[row] = named(new QLabel(w.Frame2), arrayName(labelName.constData(), k));
-        fields.labels[row]->setGeometry(7, top + 27 + row * 23, 88, 20);
+        fields.labels[row]->setGeometry(7, top + 27 + row * 23, PeriodLabelWidth, 20);
         fields.texts[row] = named(new QLineEdit(w.Frame2), arrayName(textName.constData(), k));
         fields.texts[row]->setGeometry(97, top + 26 + row * 23, 49, 21);
     }
@@ -92,9 +137,6 @@ void createSidePanel(QWidget &chart, ChartWidgets &w)
     w.ListView1 = named(new QTreeWidget(w.transactionsTab), QStringLiteral("ListView1"));
     w.ListView1->setColumnCount(4);
     w.ListView1->setHeaderLabels({QString(), QStringLiteral("Price"), QStringLiteral("Date"), QStringLiteral("%")});
-    const int widths[4] = {344, 1191, 1535, 1085};   // twips, as the list was designed
-    for (int column = 0; column < 4; ++column)
-        w.ListView1->setColumnWidth(column, widths[column] / 15);
     w.ListView1->setRootIsDecorated(false);
     w.ListView1->setSortingEnabled(false);
     w.ListView1->setItemDelegate(new GridLineDelegate(w.ListView1));
@@ -102,6 +144,7 @@ void createSidePanel(QWidget &chart, ChartWidgets &w)
     w.CumGain = named(new QLabel(QStringLiteral("Cumulative gain"), w.transactionsTab), QStringLiteral("CumGain"));
     w.SumGain->setGeometry(2, 0, 160, 20);
     w.CumGain->setGeometry(2, 0, 160, 20);
+    chooseSidePanelFont(w);
 }
 
 }   // namespace

@@ -3,7 +3,13 @@
 
 #include "ChartTest.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -60,6 +66,61 @@ TEST_F(Layout, SkipsPlacementsThatWouldHaveNegativeSizes)
     chart->resize(0, 0);
     QApplication::processEvents();
     SUCCEED();
+}
+
+}   // namespace
+
+namespace {
+
+// Whether `text` shows whole in a box of `width` pixels that keeps `padding`
+// for its frame, in the widget's font.
+bool fits(const QWidget &widget, const QString &text, int width, int padding = 0)
+{
+    return widget.fontMetrics().horizontalAdvance(text) + padding <= width;
+}
+
+TEST_F(Layout, EveryCaptionEntryTabAndColumnTitleShowsWhole)
+{
+    showChart(1200, 900);
+    for (int k = 1; k <= 3; ++k) {
+        auto *combo = child<QComboBox>(QStringLiteral("Combo(%1)").arg(k));
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                                           combo);
+        for (int entry = 0; entry < combo->count(); ++entry) {
+            EXPECT_TRUE(fits(*combo, combo->itemText(entry), field.width())) << combo->itemText(entry).toStdString();
+            combo->setCurrentIndex(entry);   // shows that indicator's period captions
+            for (int row = 1; row <= 3; ++row) {
+                auto *label = child<QLabel>(QStringLiteral("Label%1(%2)").arg(row).arg(k));
+                if (label->isVisibleTo(chart.get()))
+                    EXPECT_TRUE(fits(*label, label->text(), label->contentsRect().width())) << label->text().toStdString();
+            }
+        }
+    }
+
+    auto *tabs = child<QTabWidget>("SSTab1");
+    QTabBar *bar = tabs->tabBar();
+    const int tabPadding = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    for (int tab = 0; tab < bar->count(); ++tab)
+        EXPECT_TRUE(fits(*bar, bar->tabText(tab), bar->tabRect(tab).width(), tabPadding))
+            << bar->tabText(tab).toStdString();
+    EXPECT_LE(bar->tabRect(bar->count() - 1).right(), tabs->width());
+
+    auto *list = child<QTreeWidget>("ListView1");
+    QHeaderView *header = list->header();
+    const int headerPadding = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 1; column < list->columnCount(); ++column)
+        EXPECT_TRUE(fits(*header, list->headerItem()->text(column), header->sectionSize(column), headerPadding))
+            << list->headerItem()->text(column).toStdString();
+    EXPECT_LE(header->length(), list->viewport()->width())
+        << header->sectionSize(0) << " " << header->sectionSize(1) << " " << header->sectionSize(2) << " "
+        << header->sectionSize(3) << " min " << header->minimumSectionSize();
+
+    auto *apply = child<QPushButton>("Command1");
+    EXPECT_TRUE(fits(*apply, apply->text(), apply->width(), 12));
+    for (const char *gain : {"SumGain", "CumGain"})
+        EXPECT_TRUE(fits(*child<QLabel>(gain), child<QLabel>(gain)->text(), child<QLabel>(gain)->width()));
 }
 
 }   // namespace
