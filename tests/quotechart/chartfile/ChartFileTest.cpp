@@ -4,10 +4,42 @@
 #include "TestAccess.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
+
+// While alive, files this process writes cannot grow beyond `bytes`, and a
+// write past the limit fails with EFBIG instead of killing the process, as
+// on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &oldAction_);
+        getrlimit(RLIMIT_FSIZE, &oldLimit_);
+        rlimit limit = oldLimit_;
+        limit.rlim_cur = std::min(bytes, oldLimit_.rlim_max);
+        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &oldLimit_);
+        sigaction(SIGXFSZ, &oldAction_, nullptr);
+    }
+    bool active() const { return active_; }
+
+private:
+    rlimit oldLimit_{};
+    struct sigaction oldAction_ {};
+    bool active_ = false;
+};
 
 QByteArray paneBlock(int status)
 {
@@ -35,6 +67,15 @@ protected:
     }
     quotechart::DocumentState &document() { return quotechart::TestAccess::document(*chart); }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    int saveError(const char *name)
+    {
+        QString file = path(name);
+        return errorOf([&] { chart->SaveChartInFile(file); });
+    }
+    QStringList filesInDir() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    }
     QByteArray bytesOf(const QString &file)
     {
         QFile f(file);
@@ -193,6 +234,27 @@ TEST_F(ChartFile, AFailedSaveLeavesTheOldFileAsItWas)
         EXPECT_EQ(errorOf([&] { chart->SaveChartInFile(locked); }), 75);
         EXPECT_EQ(bytesOf(locked), "old");
     }
+}
+
+TEST_F(ChartFile, ASaveThatCannotBeWrittenWholeFailsAndLeavesTheOldFile)
+{
+    for (int16_t day = 1; day <= 250; ++day)
+        addTrade(day, day);   // some 7 kB, past one write buffer
+    const QByteArray old = "old chart\r\n";
+    writeFile(path("full.chart"), old);
+    for (const rlim_t limit : {rlim_t(0), rlim_t(1000), rlim_t(4096)}) {
+        int error = 0;
+        {
+            const FileSizeLimit full(limit);
+            ASSERT_TRUE(full.active());
+            error = saveError("full.chart");
+        }
+        EXPECT_EQ(error, 75) << "limit " << limit;
+        EXPECT_EQ(bytesOf(path("full.chart")).toStdString(), old.toStdString()) << "limit " << limit;
+        EXPECT_EQ(filesInDir(), QStringList{"full.chart"}) << "limit " << limit;   // no partial file left
+    }
+    EXPECT_EQ(saveError("full.chart"), 0);   // with room again the save goes through
+    EXPECT_GT(bytesOf(path("full.chart")).size(), 7000);
 }
 
 }   // namespace
