@@ -39,9 +39,13 @@ bool keptOnDisk(QSaveFile &file) { return ::fdatasync(file.handle()) == 0 || err
 void REvuved::SaveChartInFile(QString &filepath)
 {
     const QFileInfo target(filepath);
-    if (filepath.isEmpty() || target.isDir() || (target.exists() && !target.isWritable()))
+    // A device or pipe of that name is not to be replaced by a file.
+    if (filepath.isEmpty() || (target.exists() && (!target.isFile() || !target.isWritable())))
         throw writeError(filepath);
-    const QByteArray text = chartFileText(Private::documentOf(*this));
+    const ChartDocument &document = Private::documentOf(*this);
+    if (!chartFileHolds(document.ticker_name))
+        throw ControlError(platform::PathFileAccessError);
+    const QByteArray text = chartFileText(document);
     QSaveFile file(filepath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw writeError(filepath);

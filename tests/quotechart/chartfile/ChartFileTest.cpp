@@ -8,8 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -255,6 +258,39 @@ TEST_F(ChartFile, ASaveThatCannotBeWrittenWholeFailsAndLeavesTheOldFile)
     }
     EXPECT_EQ(saveError("full.chart"), 0);   // with room again the save goes through
     EXPECT_GT(bytesOf(path("full.chart")).size(), 7000);
+}
+
+TEST_F(ChartFile, ATargetThatIsNoRegularFileIsRefusedAndKept)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0644), 0);
+    EXPECT_EQ(saveError("pipe"), 75);
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path("pipe")).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    // A character device like the null device (only root may make one).
+    if (mknod(QFile::encodeName(path("device")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        EXPECT_EQ(saveError("device"), 75);
+        ASSERT_EQ(stat(QFile::encodeName(path("device")).constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+    }
+}
+
+TEST_F(ChartFile, ATickerThatCannotBeReadBackIsRefusedBeforeAnythingIsWritten)
+{
+    writeFile(path("old.chart"), "old");
+    for (const char *ticker : {"A,B", "A\rB", "A\nB", "AB\r\n"}) {
+        chart->ticker_name = QString::fromLatin1(ticker);
+        EXPECT_EQ(saveError("old.chart"), 75) << ticker;
+        EXPECT_EQ(bytesOf(path("old.chart")), "old") << ticker;
+        EXPECT_EQ(saveError("new.chart"), 75) << ticker;
+        EXPECT_FALSE(QFile::exists(path("new.chart"))) << ticker;
+    }
+    chart->ticker_name = "A.B-C D";   // other characters are kept as they are
+    EXPECT_EQ(saveError("new.chart"), 0);
+    QString file = path("new.chart");
+    chart->OpenChartFromFile(file);
+    EXPECT_EQ(chart->ticker_name, "A.B-C D");
 }
 
 }   // namespace
