@@ -145,6 +145,20 @@ TEST_F(Lookup, AnAddressThatCannotBeOpenedKeepsOrBlanksTheCaption)
     EXPECT_EQ(caption()->text(), " ");
 }
 
+TEST_F(Lookup, TheTickerIsEncodedWhereItWouldChangeTheAddress)
+{
+    server.body = "Name\r\n";
+    chart->ticker_name = "A&B=C?D#E F%G+H";
+    chart->DrawLabel();
+    EXPECT_TRUE(server.request.startsWith("GET /cgi-bin/ticker.pl?A%26B%3DC%3FD%23E%20F%25G%2BH HTTP/1.1\r\n"))
+        << server.request.constData();
+    caption()->setText("");
+    chart->ticker_name = "BRK.B-1_~:@!$*,;/";
+    chart->DrawLabelNoEvent();
+    EXPECT_TRUE(server.request.startsWith("GET /cgi-bin/ticker.pl?BRK.B-1_~:@!$*,;/ HTTP/1.1\r\n"))
+        << server.request.constData();
+}
+
 TEST_F(Lookup, RedirectsAreFollowedAndALoopOfThemEnds)
 {
     server.raw = "HTTP/1.1 302 Found\r\nLocation: /cgi-bin/moved.pl?ACME\r\nContent-Length: 5\r\n\r\nmoved";
