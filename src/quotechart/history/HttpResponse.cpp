@@ -46,13 +46,28 @@ qint64 decimalOf(QByteArrayView text)
     return value;
 }
 
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 qint64 hexadecimalOf(QByteArrayView text)
 {
     if (text.isEmpty() || text.size() > MaxChunkSizeDigits)
         return -1;
-    bool ok = false;
-    const qint64 value = text.toByteArray().toLongLong(&ok, 16);
-    return ok && value >= 0 ? value : -1;
+    qint64 value = 0;
+    for (const char c : text) {
+        if (hexDigit(c) < 0)
+            return -1;
+        value = value * 16 + hexDigit(c);
+    }
+    return value;
 }
 
 QByteArrayView withoutLineEnd(QByteArrayView line)
@@ -263,10 +278,10 @@ void HttpResponse::takeBody(qsizetype bytes)
 qsizetype HttpResponse::lineEnd(qsizetype limit)
 {
     const qsizetype feed = pending_.indexOf('\n', scanned_);
-    if (feed >= 0)
+    if (feed >= 0 && feed < limit)
         return feed + 1;
     scanned_ = pending_.size();
-    if (pending_.size() > limit)
+    if (feed >= 0 || pending_.size() > limit)
         finish();
     return -1;
 }
