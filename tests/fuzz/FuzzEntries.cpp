@@ -14,11 +14,12 @@ void abortOnBrokenRule(const char *rule)
 
 FuzzFailureHandler failureHandler = abortOnBrokenRule;
 
-constexpr std::array<FuzzEntry, 4> entries = {{
+constexpr std::array<FuzzEntry, 5> entries = {{
     {"number_text", fuzzNumberText},
     {"date_text", fuzzDateText},
     {"history_text", fuzzHistoryText},
     {"chart_file", fuzzChartFile},
+    {"http_response", fuzzHttpResponse},
 }};
 
 }   // namespace

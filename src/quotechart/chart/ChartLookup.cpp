@@ -3,6 +3,7 @@
 #include "chart/CaptionText.h"
 #include "chart/ChartPrivate.h"
 #include "history/CompanyNameAnswer.h"
+#include "history/LookupAddress.h"
 #include "history/OpenURL.h"
 #include "platform/MessageBox.h"
 
@@ -15,17 +16,11 @@ namespace {
 
 constexpr qsizetype KnownCaptionLength = 3;   // a caption this long already names the company
 
-QString lookupAddress(const QString &ticker)
+QString answerFor(const QString &ticker)
 {
     const QString site = lookupSite();
     // No site: as an address that cannot be opened.
-    return site.isEmpty() ? QString() : site + QStringLiteral("/cgi-bin/ticker.pl?") + ticker;
-}
-
-QString answerFor(const QString &ticker)
-{
-    const QString address = lookupAddress(ticker);
-    return address.isEmpty() ? QStringLiteral("0") : OpenURL(address);
+    return site.isEmpty() ? QStringLiteral("0") : OpenURL(lookupAddress(site, ticker));
 }
 
 }   // namespace

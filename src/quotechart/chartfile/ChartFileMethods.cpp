@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace quotechart {
 
 namespace {
@@ -23,20 +26,30 @@ ControlError writeError(const QString &path)
     return ControlError(info.absoluteDir().exists() ? platform::PathFileAccessError : platform::PathNotFound);
 }
 
+// Qt syncs the new file before it takes the old one's place but ignores the
+// outcome; a disk that took the bytes and cannot keep them says so here.
+bool keptOnDisk(QSaveFile &file) { return ::fdatasync(file.handle()) == 0 || errno == EINVAL; }
+
 }   // namespace
 
 // The new file is written beside the old one and takes its place only when
 // it was written whole, so a failed save leaves the old chart as it was.
+// Unbuffered, a write the disk or a size limit cuts short shows in write()'s
+// count; buffered, the failing flush would go unseen and commit() succeed.
 void REvuved::SaveChartInFile(QString &filepath)
 {
     const QFileInfo target(filepath);
-    if (filepath.isEmpty() || target.isDir() || (target.exists() && !target.isWritable()))
+    // A device or pipe of that name is not to be replaced by a file.
+    if (filepath.isEmpty() || (target.exists() && (!target.isFile() || !target.isWritable())))
         throw writeError(filepath);
+    const ChartDocument &document = Private::documentOf(*this);
+    if (!chartFileHolds(document.ticker_name))
+        throw ControlError(platform::PathFileAccessError);
+    const QByteArray text = chartFileText(document);
     QSaveFile file(filepath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw writeError(filepath);
-    const QByteArray text = chartFileText(Private::documentOf(*this));
-    if (file.write(text) != text.size() || !file.commit())
+    if (file.write(text) != text.size() || !keptOnDisk(file) || !file.commit())
         throw ControlError(platform::PathFileAccessError);
 }
 

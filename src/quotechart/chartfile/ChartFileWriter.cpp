@@ -46,6 +46,11 @@ void transactions(QByteArray &text, const char *label, const std::array<int16_t,
 
 }   // namespace
 
+bool chartFileHolds(const QString &ticker)
+{
+    return !ticker.contains(u',') && !ticker.contains(u'\r') && !ticker.contains(u'\n');
+}
+
 QByteArray chartFileText(const ChartDocument &doc)
 {
     QByteArray text = doc.ticker_name.toLocal8Bit() + LineEnd;

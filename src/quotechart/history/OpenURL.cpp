@@ -1,83 +1,61 @@
 #include "history/OpenURL.h"
 
+#include "history/HttpGet.h"
+
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QUrl>
+
+#include <optional>
 
 namespace quotechart {
 
 namespace {
 
-constexpr int TimeoutMs = 5000;
+constexpr std::chrono::milliseconds Timeout{5000};   // for sending and for receiving
 constexpr qint64 ChunkBytes = 4096;
-constexpr qint64 MaxBodyBytes = 1 << 20;
+constexpr qsizetype MaxBodyBytes = 1 << 20;
+constexpr int MaxRedirects = 10;
 const QByteArray Agent = "VIRarazori";
 
-QNetworkRequest lookupRequest(const QString &url)
+bool fetchable(const QUrl &url)
 {
-    QNetworkRequest request{QUrl(url, QUrl::TolerantMode)};
-    request.setHeader(QNetworkRequest::UserAgentHeader, Agent);
-    request.setTransferTimeout(TimeoutMs);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    return request;
+    return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty();
 }
 
-// The body as it arrives, in chunks, up to the bound.
-class BodyReader {
-public:
-    explicit BodyReader(QNetworkReply &reply) : reply_(reply) {}
+// Where a redirect leads, unless that is nowhere to go or less safe than here.
+std::optional<QUrl> redirectFrom(const QUrl &from, const HttpResponse &answer)
+{
+    const QUrl to = from.resolved(QUrl(QString::fromLatin1(answer.redirectTarget()), QUrl::TolerantMode));
+    if (!fetchable(to) || (from.scheme() == u"https" && to.scheme() != u"https"))
+        return std::nullopt;
+    return to;
+}
 
-    void readAvailable()
-    {
-        while (!full() && reply_.bytesAvailable() > 0) {
-            const QByteArray chunk = reply_.read(std::min(ChunkBytes, MaxBodyBytes - body_.size()));
-            if (chunk.isEmpty())
-                break;
-            body_ += chunk;
-        }
+// The body of the final answer, or nothing when none was opened.
+std::optional<QByteArray> fetch(QUrl url, const HttpGetOptions &options)
+{
+    for (int redirects = 0; fetchable(url); ++redirects) {
+        const HttpResponse answer = httpGet(url, options);
+        if (!answer.opened())
+            return std::nullopt;
+        const std::optional<QUrl> next =
+            answer.redirectTarget().isEmpty() || redirects == MaxRedirects ? std::nullopt : redirectFrom(url, answer);
+        if (!next)
+            return answer.body();
+        url = *next;
     }
-    bool full() const { return body_.size() >= MaxBodyBytes; }
-    const QByteArray &body() const { return body_; }
-
-private:
-    QNetworkReply &reply_;
-    QByteArray body_;
-};
+    return std::nullopt;
+}
 
 }   // namespace
 
 QString OpenURL(const QString &url)
 {
+    const HttpGetOptions options{Agent, Timeout, QDeadlineTimer(LookupDeadline), MaxBodyBytes, ChunkBytes};
     QCoreApplication::processEvents();
-    const QUrl address(url, QUrl::TolerantMode);
-    if (!address.isValid() || address.isRelative())
-        return QStringLiteral("0");
-    QNetworkAccessManager manager;
-    manager.setCache(nullptr);
-    QNetworkReply *reply = manager.get(lookupRequest(url));
-    BodyReader reader(*reply);
-    QEventLoop wait;
-    QObject::connect(reply, &QNetworkReply::readyRead, &wait, [&] {
-        reader.readAvailable();
-        if (reader.full())
-            reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    if (!reply->isFinished())
-        wait.exec();
-    reader.readAvailable();
-    // An answer with a status line was opened, whatever its status and
-    // however it ended; anything else could not be opened.
-    const bool opened = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    const QString text = opened ? QString::fromLatin1(reader.body()) : QStringLiteral("0");
-    reply->deleteLater();
+    const std::optional<QByteArray> body = fetch(QUrl(url, QUrl::TolerantMode), options);
     QCoreApplication::processEvents();
-    return text;
+    return body ? QString::fromLatin1(*body) : QStringLiteral("0");
 }
 
 }   // namespace quotechart

@@ -37,7 +37,7 @@ std::vector<std::string> seedsOf(const char *entry)
     return seeds;
 }
 
-// Pieces that parsers of numbers, dates and comma-separated lines react to.
+// Pieces that parsers of numbers, dates, comma-separated lines and HTTP answers react to.
 const std::vector<std::string> pieces = {"0",
                                          "1",
                                          "5",
@@ -95,6 +95,10 @@ const std::vector<std::string> pieces = {"0",
                                          "d",
                                          "m",
                                          "yy",
+                                         "HTTP/1.1 200 OK\r\n",
+                                         "Content-Length: ",
+                                         "Transfer-Encoding: chunked\r\n",
+                                         "\r\n\r\n",
                                          "\xc3\xa4",
                                          "\xef\xbf\xbd",
                                          "\xf0\x9f\x98\x80",

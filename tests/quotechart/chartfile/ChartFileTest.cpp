@@ -4,10 +4,45 @@
 #include "TestAccess.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
+
+// While alive, files this process writes cannot grow beyond `bytes`, and a
+// write past the limit fails with EFBIG instead of killing the process, as
+// on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &oldAction_);
+        getrlimit(RLIMIT_FSIZE, &oldLimit_);
+        rlimit limit = oldLimit_;
+        limit.rlim_cur = std::min(bytes, oldLimit_.rlim_max);
+        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &oldLimit_);
+        sigaction(SIGXFSZ, &oldAction_, nullptr);
+    }
+    bool active() const { return active_; }
+
+private:
+    rlimit oldLimit_{};
+    struct sigaction oldAction_ {};
+    bool active_ = false;
+};
 
 QByteArray paneBlock(int status)
 {
@@ -35,6 +70,15 @@ protected:
     }
     quotechart::DocumentState &document() { return quotechart::TestAccess::document(*chart); }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    int saveError(const char *name)
+    {
+        QString file = path(name);
+        return errorOf([&] { chart->SaveChartInFile(file); });
+    }
+    QStringList filesInDir() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    }
     QByteArray bytesOf(const QString &file)
     {
         QFile f(file);
@@ -193,6 +237,60 @@ TEST_F(ChartFile, AFailedSaveLeavesTheOldFileAsItWas)
         EXPECT_EQ(errorOf([&] { chart->SaveChartInFile(locked); }), 75);
         EXPECT_EQ(bytesOf(locked), "old");
     }
+}
+
+TEST_F(ChartFile, ASaveThatCannotBeWrittenWholeFailsAndLeavesTheOldFile)
+{
+    for (int16_t day = 1; day <= 250; ++day)
+        addTrade(day, day);   // some 7 kB, past one write buffer
+    const QByteArray old = "old chart\r\n";
+    writeFile(path("full.chart"), old);
+    for (const rlim_t limit : {rlim_t(0), rlim_t(1000), rlim_t(4096)}) {
+        int error = 0;
+        {
+            const FileSizeLimit full(limit);
+            ASSERT_TRUE(full.active());
+            error = saveError("full.chart");
+        }
+        EXPECT_EQ(error, 75) << "limit " << limit;
+        EXPECT_EQ(bytesOf(path("full.chart")).toStdString(), old.toStdString()) << "limit " << limit;
+        EXPECT_EQ(filesInDir(), QStringList{"full.chart"}) << "limit " << limit;   // no partial file left
+    }
+    EXPECT_EQ(saveError("full.chart"), 0);   // with room again the save goes through
+    EXPECT_GT(bytesOf(path("full.chart")).size(), 7000);
+}
+
+TEST_F(ChartFile, ATargetThatIsNoRegularFileIsRefusedAndKept)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0644), 0);
+    EXPECT_EQ(saveError("pipe"), 75);
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path("pipe")).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    // A character device like the null device (only root may make one).
+    if (mknod(QFile::encodeName(path("device")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        EXPECT_EQ(saveError("device"), 75);
+        ASSERT_EQ(stat(QFile::encodeName(path("device")).constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+    }
+}
+
+TEST_F(ChartFile, ATickerThatCannotBeReadBackIsRefusedBeforeAnythingIsWritten)
+{
+    writeFile(path("old.chart"), "old");
+    for (const char *ticker : {"A,B", "A\rB", "A\nB", "AB\r\n"}) {
+        chart->ticker_name = QString::fromLatin1(ticker);
+        EXPECT_EQ(saveError("old.chart"), 75) << ticker;
+        EXPECT_EQ(bytesOf(path("old.chart")), "old") << ticker;
+        EXPECT_EQ(saveError("new.chart"), 75) << ticker;
+        EXPECT_FALSE(QFile::exists(path("new.chart"))) << ticker;
+    }
+    chart->ticker_name = "A.B-C D";   // other characters are kept as they are
+    EXPECT_EQ(saveError("new.chart"), 0);
+    QString file = path("new.chart");
+    chart->OpenChartFromFile(file);
+    EXPECT_EQ(chart->ticker_name, "A.B-C D");
 }
 
 }   // namespace

@@ -16,6 +16,12 @@
 
 namespace {
 
+QByteArray plainText(const QByteArray &body)
+{
+    return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
+        "\r\n\r\n" + body;
+}
+
 // Answers every request with `body` (or, when silent, with nothing), and
 // remembers the request lines it was sent.
 class LookupServer {
@@ -29,6 +35,7 @@ public:
 
     QByteArray body;
     QList<QByteArray> bodies;   // answered in turn before `body`
+    QByteArray raw;             // when set, the whole answer to every request
     bool silent = false;
     std::function<void()> onRequest;   // runs while the chart waits
     QByteArray request;
@@ -50,8 +57,7 @@ private:
                 if (silent)
                     return;
                 const QByteArray answer = bodies.isEmpty() ? body : bodies.takeFirst();
-                socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
-                              QByteArray::number(answer.size()) + "\r\n\r\n" + answer);
+                socket->write(raw.isEmpty() ? plainText(answer) : raw);
                 socket->disconnectFromHost();
             });
         }
@@ -137,6 +143,36 @@ TEST_F(Lookup, AnAddressThatCannotBeOpenedKeepsOrBlanksTheCaption)
     caption()->setText("");
     chart->DrawLabelNoEvent();
     EXPECT_EQ(caption()->text(), " ");
+}
+
+TEST_F(Lookup, TheTickerIsEncodedWhereItWouldChangeTheAddress)
+{
+    server.body = "Name\r\n";
+    chart->ticker_name = "A&B=C?D#E F%G+H";
+    chart->DrawLabel();
+    EXPECT_TRUE(server.request.startsWith("GET /cgi-bin/ticker.pl?A%26B%3DC%3FD%23E%20F%25G%2BH HTTP/1.1\r\n"))
+        << server.request.constData();
+    caption()->setText("");
+    chart->ticker_name = "BRK.B-1_~:@!$*,;/";
+    chart->DrawLabelNoEvent();
+    EXPECT_TRUE(server.request.startsWith("GET /cgi-bin/ticker.pl?BRK.B-1_~:@!$*,;/ HTTP/1.1\r\n"))
+        << server.request.constData();
+}
+
+TEST_F(Lookup, RedirectsAreFollowedAndALoopOfThemEnds)
+{
+    server.raw = "HTTP/1.1 302 Found\r\nLocation: /cgi-bin/moved.pl?ACME\r\nContent-Length: 5\r\n\r\nmoved";
+    server.onRequest = [this] {
+        if (server.request.startsWith("GET /cgi-bin/moved.pl?ACME "))
+            server.raw.clear();
+    };
+    server.body = "Acme\r\n";
+    EXPECT_EQ(quotechart::OpenURL(server.site() + "/cgi-bin/ticker.pl?ACME"), "Acme\r\n");
+    EXPECT_EQ(server.requests, 2);
+
+    server.onRequest = nullptr;
+    server.raw = "HTTP/1.1 301 Moved\r\nLocation: /again\r\nContent-Length: 0\r\n\r\n";
+    EXPECT_EQ(quotechart::OpenURL(server.site() + "/again"), "");   // the last answer has no body
 }
 
 TEST_F(Lookup, LongBodiesArriveWholeUpToTheBound)
