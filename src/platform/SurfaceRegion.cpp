@@ -210,7 +210,7 @@ void SurfaceRegion::rasterStroke(const RasterTarget &target, QPoint from, QPoint
         runs.add(target, from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
         return;
     }
-    rasterLine(target, from, to, rgb, !copy, rasterDash(drawStyle_), LineEnd::Painted);
+    rasterLine(target, from, to, rgb, !copy, canvas_.dash(drawStyle_), LineEnd::Painted);
 }
 
 void SurfaceRegion::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor_); }

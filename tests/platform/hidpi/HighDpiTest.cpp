@@ -1,6 +1,7 @@
 // Picture boxes on a 2x screen (QT_SCALE_FACTOR=2): the image holds
 // the screen's device pixels, lines are one device pixel wide, texts keep
-// their size in twips, and twips stay what they are on a 1x screen.
+// their size in twips, and twips stay what they are on a 1x screen; dots
+// and dashes keep their length in twips too.
 
 #include "QtPrinters.h"
 #include "platform/PictureBox.h"
@@ -11,6 +12,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -46,6 +50,44 @@ TEST_F(HighDpi, AThinLineIsOneDevicePixelWide)
     EXPECT_EQ(image.pixelColor(100, 39), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(100, 41), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(199, 40), QColor(Qt::black));
+}
+
+// The runs of one colour along row y, as (first column, length).
+std::vector<std::pair<int, int>> runsInRow(const QImage &image, int y, const QColor &colour)
+{
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) != colour)
+            continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == x)
+            ++runs.back().second;
+        else
+            runs.push_back({x, 1});
+    }
+    return runs;
+}
+
+TEST_F(HighDpi, DotsAndDashesAreAsLongAsOnA1xScreen)
+{
+    platform::SurfaceRegion &surface = box.surface();
+    const double t = surface.twipsPerPixelY();
+    surface.setDrawStyle(platform::LineStyle::Dot);
+    surface.line(0, 20 * t, box.scaleWidth(), 20 * t, Qt::black);
+    surface.setDrawStyle(platform::LineStyle::Dash);
+    surface.line(0, 60 * t, box.scaleWidth(), 60 * t, Qt::black);
+    const QImage &image = box.image();
+    // 3 pixels on and 3 off, and 18 on and 6 off, on a 1x screen.
+    const auto dots = runsInRow(image, 20, Qt::black), dashes = runsInRow(image, 60, Qt::black);
+    ASSERT_EQ(dots.size(), 17u);
+    ASSERT_EQ(dashes.size(), 5u);
+    for (std::size_t k = 0; k < dots.size(); ++k) {
+        EXPECT_EQ(dots[k].first, int(12 * k));
+        EXPECT_EQ(dots[k].second, 6);
+    }
+    for (std::size_t k = 0; k + 1 < dashes.size(); ++k) {
+        EXPECT_EQ(dashes[k].first, int(48 * k));
+        EXPECT_EQ(dashes[k].second, 36);
+    }
 }
 
 TEST_F(HighDpi, TextKeepsItsSizeInTwipsAndIsDrawnWithTwiceThePixels)

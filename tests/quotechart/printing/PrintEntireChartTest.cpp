@@ -9,6 +9,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace {
 
 class Printing : public ChartTest {
@@ -34,12 +38,30 @@ protected:
         return QString::fromUtf8(process.readAllStandardOutput());
     }
     QString pageText() { return run("pdftotext", {"-layout", dir.filePath("chart.pdf"), "-"}); }
-    QImage pageImage()
+    QImage pageImage(int dpi = 150)
     {
         run("pdftoppm",
-            {"-png", "-r", "150", "-aa", "no", "-aaVector", "no", "-singlefile", dir.filePath("chart.pdf"),
-             dir.filePath("page")});
-        return QImage(dir.filePath("page.png"));
+            {"-png", "-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-singlefile",
+             dir.filePath("chart.pdf"), dir.filePath("page")});
+        return QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+    }
+    // The lengths of the runs of one colour along each row, left of `right`.
+    static std::vector<std::vector<int>> runsByRow(const QImage &image, const QColor &colour, int right)
+    {
+        std::vector<std::vector<int>> rows(std::size_t(image.height()));
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            bool inRun = false;
+            for (int x = 0; x < std::min(right, image.width()); ++x) {
+                const bool match = (line[x] & 0xFFFFFFu) == (colour.rgb() & 0xFFFFFFu);
+                if (match && inRun)
+                    ++rows[std::size_t(y)].back();
+                else if (match)
+                    rows[std::size_t(y)].push_back(1);
+                inRun = match;
+            }
+        }
+        return rows;
     }
     static int count(const QImage &image, const QColor &colour)
     {
@@ -123,6 +145,24 @@ TEST_F(Printing, PanesWithoutPeriodsNameTheirSeriesAlone)
     EXPECT_TRUE(text.contains("MACD(12 vs. 26)"));
     EXPECT_TRUE(text.contains("EMA(5)"));
     EXPECT_TRUE(text.contains("Divergence"));
+}
+
+// At 300 dpi the page's dots must be dots still.
+TEST_F(Printing, GridLinesAreVisiblyDottedOnPaper)
+{
+    chart->PrintEntireChart();
+    const QImage page = pageImage(300);
+    ASSERT_FALSE(page.isNull());
+    const auto rows = runsByRow(page, QColor(190, 190, 190), page.width());
+    const auto gridRow = std::max_element(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
+        return std::accumulate(a.begin(), a.end(), 0) < std::accumulate(b.begin(), b.end(), 0);
+    });
+    // Dots about as long as on a 96-dpi screen: 3 of its pixels, 9.4 at 300 dpi.
+    ASSERT_GT(gridRow->size(), 50u);
+    std::vector<int> dots = *gridRow;
+    std::sort(dots.begin(), dots.end());
+    EXPECT_GE(dots[dots.size() / 2], 6);
+    EXPECT_LE(dots.back(), 14);
 }
 
 TEST_F(Printing, APrinterThatCannotStartIsReportedToTheHost)
