@@ -258,6 +258,21 @@ void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2, const QC
     fillPixels(spanning(a, b), color);
 }
 
+void SurfaceRegion::bar(double x, double width, double y1, double y2)
+{
+    // An edge a rounding error past a pixel's centre still takes that pixel.
+    constexpr double Nudge = 1e-9;
+    const double tx = twipsPerPixelX();
+    const double first = std::ceil((x - width / 2) / tx - Nudge), last = std::ceil((x + width / 2) / tx - Nudge) - 1;
+    QPoint top, bottom;
+    if (!(std::fabs(first) < FarAway) || !(std::fabs(last) < FarAway) || !toPixel(x, y1, top) ||
+        !toPixel(x, y2, bottom))
+        return;
+    const int left = int(first), right = std::max(left, int(last));
+    fillPixels(QRect(QPoint(left, std::min(top.y(), bottom.y())), QPoint(right, std::max(top.y(), bottom.y()))),
+               foreColor_);
+}
+
 void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)
 {
     if (!canvas_.device())

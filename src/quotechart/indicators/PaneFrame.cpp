@@ -120,6 +120,14 @@ void PaneFrame::drawBars(const indicators::PlotSeries &series, const QColor &col
 
 void PaneFrame::drawBar(double x, double from, double to)
 {
+    // Where a pixel is as wide as the lines' spacing (a 96-dpi screen) the
+    // lines are adjacent pixels, a solid bar. Finer pixels (a 2x screen, a
+    // printer) would show them as stripes of hairlines, so the bar is filled
+    // over the width the lines cover there, one spacing per line.
+    if (pane_.twipsPerPixelX() < BarSpread) {
+        pane_.bar(x, (fewDays() ? 5 : 3) * BarSpread, from, to);
+        return;
+    }
     for (const double offset : {-BarSpread, 0.0, BarSpread})
         pane_.line(x + offset, from, x + offset, to);
     if (fewDays()) {

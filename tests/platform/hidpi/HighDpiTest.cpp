@@ -1,13 +1,12 @@
 // Picture boxes on a 2x screen (QT_SCALE_FACTOR=2): the image holds
 // the screen's device pixels, lines are one device pixel wide, texts keep
-// their size in twips, and twips stay what they are on a 1x screen; dots
-// and dashes keep their length in twips too.
+// their size in twips, and twips stay what they are on a 1x screen; dots,
+// dashes and bars keep their length in twips too.
 
 #include "QtPrinters.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QTest>
 
@@ -90,6 +89,22 @@ TEST_F(HighDpi, DotsAndDashesAreAsLongAsOnA1xScreen)
     }
 }
 
+TEST_F(HighDpi, ABarCoversItsWidthInTwipsWithoutGaps)
+{
+    platform::SurfaceRegion &surface = box.surface();
+    const double t = surface.twipsPerPixelX();
+    surface.setForeColor(Qt::blue);
+    // Six pixels (45 twips) centred on column 50: the columns whose centres
+    // lie from 47 up to 53, both ends' rows painted.
+    surface.bar(50 * t, 6 * t, 10 * t, 30 * t);
+    surface.bar(100.5 * t, 5 * t, 30 * t, 10 * t);   // an odd width: columns 98..102
+    const QImage &image = box.image();
+    for (const int y : {10, 20, 30})
+        EXPECT_EQ(runsInRow(image, y, Qt::blue), (std::vector<std::pair<int, int>>{{47, 6}, {98, 5}})) << y;
+    EXPECT_TRUE(runsInRow(image, 9, Qt::blue).empty());
+    EXPECT_TRUE(runsInRow(image, 31, Qt::blue).empty());
+}
+
 TEST_F(HighDpi, TextKeepsItsSizeInTwipsAndIsDrawnWithTwiceThePixels)
 {
     platform::SurfaceRegion &surface = box.surface();
@@ -110,13 +125,3 @@ TEST_F(HighDpi, TextKeepsItsSizeInTwipsAndIsDrawnWithTwiceThePixels)
 }
 
 }   // namespace
-
-// The scale factor must be known before the application starts.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -147,7 +147,7 @@ TEST_F(Printing, PanesWithoutPeriodsNameTheirSeriesAlone)
     EXPECT_TRUE(text.contains("Divergence"));
 }
 
-// At 300 dpi the page's dots must be dots still.
+// At 300 dpi the page's dots must be dots still, and its bars solid.
 TEST_F(Printing, GridLinesAreVisiblyDottedOnPaper)
 {
     chart->PrintEntireChart();
@@ -163,6 +163,26 @@ TEST_F(Printing, GridLinesAreVisiblyDottedOnPaper)
     std::sort(dots.begin(), dots.end());
     EXPECT_GE(dots[dots.size() / 2], 6);
     EXPECT_LE(dots.back(), 14);
+}
+
+TEST_F(Printing, HistogramBarsArePrintedSolid)
+{
+    auto &panes = document().pane_settings;
+    panes[0].indicator = 1;
+    panes[2].indicator = 6;
+    chart->PrintEntireChart();
+    const QImage page = pageImage(300);
+    // Under 130 days a bar is 75 twips wide: 15.6 pixels at 300 dpi. (The
+    // legend's boxes in the right margin are narrower.)
+    for (const QColor &colour : {QColor(0, 128, 0), QColor(0, 200, 0)}) {
+        int rowsWithBars = 0;
+        for (const std::vector<int> &runs : runsByRow(page, colour, page.width() * 3 / 4)) {
+            rowsWithBars += !runs.empty();
+            for (const int length : runs)
+                ASSERT_GE(length, 14) << "a bar printed as hairlines";
+        }
+        EXPECT_GT(rowsWithBars, 50);
+    }
 }
 
 TEST_F(Printing, APrinterThatCannotStartIsReportedToTheHost)
