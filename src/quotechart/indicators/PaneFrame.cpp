@@ -15,7 +15,7 @@ constexpr double LabelX = 50;
 }   // namespace
 
 PaneFrame::PaneFrame(const PaneTarget &target, int16_t first, int16_t last)
-    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour),
+    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour), labels_(target.labels),
       days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first), last_(last),
       width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
 {}
@@ -60,6 +60,10 @@ void PaneFrame::rulerTick(double fromX, double y) { ruler_.line(fromX, y, ruler_
 
 void PaneFrame::rulerLabel(double y, const QString &text)
 {
+    if (labels_) {
+        labels_->push_back({LabelX, y, text});
+        return;
+    }
     ruler_.setCurrent(LabelX, y);
     ruler_.print(text);
 }

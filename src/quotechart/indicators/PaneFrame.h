@@ -70,6 +70,7 @@ private:
     platform::SurfaceRegion &ruler_;
     platform::SurfaceRegion &pane_;
     QColor stripColour_;
+    std::vector<RulerLabel> *labels_;
     std::optional<DayAxis> days_;
     int16_t first_;
     int16_t last_;

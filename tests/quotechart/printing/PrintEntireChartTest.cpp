@@ -147,6 +147,44 @@ TEST_F(Printing, PanesWithoutPeriodsNameTheirSeriesAlone)
     EXPECT_TRUE(text.contains("Divergence"));
 }
 
+TEST_F(Printing, ScaleLabelsRunWholePastTheNarrowBandBesideTheirPanes)
+{
+    auto &panes = document().pane_settings;
+    for (quotechart::PaneSettings &pane : panes)
+        pane.indicator = 0;
+    chart->PrintEntireChart();
+    const QImage without = pageImage();
+    panes[0].indicator = 1;   // volume: its labels ("0.12 B") are wider than the band
+    chart->PrintEntireChart();
+    const QImage with = pageImage();
+    ASSERT_EQ(with.size(), without.size());
+
+    // The band is the grey run at the left of a row through the panes; a
+    // black line marks its right edge.
+    const int y0 = with.height() * 5 / 6;
+    int edge = 0;
+    while (edge < with.width() && without.pixelColor(edge, y0) != QColor(220, 220, 220))
+        ++edge;
+    while (edge < with.width() && without.pixelColor(edge, y0) == QColor(220, 220, 220))
+        ++edge;
+    ASSERT_LT(edge, with.width() / 4);
+    // Ink the labels add right of that edge, in rows that no line crosses
+    // (the volume pane's baseline runs the pane's width).
+    const int reach = with.width() / 10;
+    int overflow = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        int added = 0, addedFar = 0;
+        for (int x = edge + 1; x < with.width(); ++x) {
+            const bool inked =
+                with.pixelColor(x, y) == QColor(Qt::black) && without.pixelColor(x, y) != with.pixelColor(x, y);
+            (x < edge + reach ? added : addedFar) += inked;
+        }
+        if (addedFar == 0)
+            overflow += added;
+    }
+    EXPECT_GT(overflow, 20);
+}
+
 // At 300 dpi the page's dots must be dots still, and its bars solid.
 TEST_F(Printing, GridLinesAreVisiblyDottedOnPaper)
 {
