@@ -1,5 +1,6 @@
 #include "indicators/PaneFrame.h"
 
+#include "platform/NumberFormat.h"
 #include "platform/SurfaceRegion.h"
 #include "render/Margins.h"
 
@@ -15,9 +16,9 @@ constexpr double LabelX = 50;
 }   // namespace
 
 PaneFrame::PaneFrame(const PaneTarget &target, int16_t first, int16_t last)
-    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour), labels_(target.labels),
-      days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first), last_(last),
-      width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
+    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour), valueFormat_(target.valueFormat),
+      labels_(target.labels), days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first),
+      last_(last), width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
 {}
 
 std::optional<double> PaneFrame::x(int32_t day) const
@@ -67,6 +68,8 @@ void PaneFrame::rulerLabel(double y, const QString &text)
     ruler_.setCurrent(LabelX, y);
     ruler_.print(text);
 }
+
+QString PaneFrame::valueLabel(float value) const { return platform::formatNumber(value, valueFormat_); }
 
 void PaneFrame::drawFixedRuler()
 {

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <vector>
@@ -34,6 +35,8 @@ struct PaneTarget {
     platform::SurfaceRegion &ruler;
     platform::SurfaceRegion &pane;
     QColor stripColour;
+    // The format of the symmetric scale's values (not of volumes).
+    QStringView valueFormat = u"####0.00";
     // None: the labels are printed on the ruler, cut at its edge like any
     // text of a picture box. Otherwise they are handed over here, for a
     // caller to print whole once the pane is finished.

@@ -30,6 +30,8 @@ constexpr double PaneLabelPoints = 6;
 constexpr double DateLabelPoints = 5;   // the band under the price area is 100 twips high
 constexpr double LegendPoints = 8;
 constexpr double LegendTextRoom = 350;   // from the legend's text column to the layout's right edge
+// The page labels the panes' values to tenths, the screen to hundredths.
+constexpr QStringView PaperValueFormat = u"####0.0";
 
 // Twips the layout gives up on the right so that the widest legend text
 // fits on the page: the legend stands in the margin beside the frame, which
@@ -124,8 +126,8 @@ void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k
     platform::SurfaceRegion band(page, bandRect.x(), bandRect.y(), bandRect.width(), bandRect.height());
     band.setBackColor(QColor(220, 220, 220));
     std::vector<RulerLabel> labels;
-    indicator->draw(PaneTarget{band, pane, PaneStrips, &labels}, in.history, in.document.starting_date_local,
-                    in.document.ending_date_local, settings);
+    indicator->draw(PaneTarget{band, pane, PaneStrips, PaperValueFormat, &labels}, in.history,
+                    in.document.starting_date_local, in.document.ending_date_local, settings);
     printScaleLabels(page, bandRect, labels);
 }
 

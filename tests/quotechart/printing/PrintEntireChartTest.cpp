@@ -4,6 +4,9 @@
 #include "ChartTest.h"
 #include "TestAccess.h"
 
+#include "indicators/calc/MACD.h"
+#include "platform/NumberFormat.h"
+
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
@@ -183,6 +186,23 @@ TEST_F(Printing, ScaleLabelsRunWholePastTheNarrowBandBesideTheirPanes)
             overflow += added;
     }
     EXPECT_GT(overflow, 20);
+}
+
+TEST_F(Printing, SymmetricScaleValuesArePrintedToTenths)
+{
+    auto &panes = document().pane_settings;
+    panes[2].indicator = 6;
+    chart->PrintEntireChart();
+    const quotechart::PaneSettings &p = panes[2];
+    const float M = quotechart::indicators::expMADifferenceBars(quotechart::TestAccess::history(*chart).close_array, 1,
+                                                                120, p.ExpMAperiods1, p.ExpMAperiods2)
+                        .M;
+    const QString tenths = platform::formatNumber(M, u"####0.0");
+    ASSERT_NE(tenths, platform::formatNumber(M, u"####0.00"));
+    const QStringList words = pageText().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    EXPECT_TRUE(words.contains(tenths)) << tenths.toStdString();
+    EXPECT_TRUE(words.contains("-" + tenths));
+    EXPECT_FALSE(words.contains(platform::formatNumber(M, u"####0.00")));
 }
 
 // At 300 dpi the page's dots must be dots still, and its bars solid.
