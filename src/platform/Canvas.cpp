@@ -1,11 +1,19 @@
 #include "platform/Canvas.h"
 
+#include "platform/Twips.h"
+
 #include <QImage>
 #include <QPaintDevice>
 
+#include <algorithm>
+#include <cmath>
+
 namespace platform {
 
-DashPattern rasterDash(LineStyle style)
+namespace {
+
+// Dots and dashes in screen pixels.
+DashPattern screenDash(LineStyle style)
 {
     switch (style) {
     case LineStyle::Dash: return {18, 6};
@@ -15,22 +23,28 @@ DashPattern rasterDash(LineStyle style)
     return {};
 }
 
-namespace {
-
-// The same pattern for the painter (printers), so both paths dash alike.
-QVector<qreal> dashPattern(LineStyle style)
+int scaledLength(int screenPixels, double devicePixelsPerScreenPixel)
 {
-    const DashPattern dash = rasterDash(style);
-    return dash.on == 0 ? QVector<qreal>{} : QVector<qreal>{qreal(dash.on), qreal(dash.off)};
+    return std::max(1, int(std::lround(screenPixels * devicePixelsPerScreenPixel)));
 }
 
 }   // namespace
 
 Canvas::Canvas(QPaintDevice *device, double twipsPerPixelX, double twipsPerPixelY)
     : device_(device), twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY),
-      pixelsPerTwipX_(1 / twipsPerPixelX), pixelsPerTwipY_(1 / twipsPerPixelY)
+      pixelsPerTwipX_(1 / twipsPerPixelX), pixelsPerTwipY_(1 / twipsPerPixelY),
+      devicePixelsPerScreenPixel_(platform::twipsPerPixelX() / twipsPerPixelX)
 {
     findDevice();
+}
+
+DashPattern Canvas::dash(LineStyle style) const
+{
+    const DashPattern screen = screenDash(style);
+    if (screen.on == 0 || devicePixelsPerScreenPixel_ == 1 || !std::isfinite(devicePixelsPerScreenPixel_))
+        return screen;
+    return {scaledLength(screen.on, devicePixelsPerScreenPixel_),
+            scaledLength(screen.off, devicePixelsPerScreenPixel_)};
 }
 
 Canvas::~Canvas() { flush(); }
@@ -42,6 +56,7 @@ void Canvas::setScale(double twipsPerPixelX, double twipsPerPixelY, double pixel
     twipsPerPixelY_ = twipsPerPixelY;
     pixelsPerTwipX_ = 1 / twipsPerPixelX;
     pixelsPerTwipY_ = 1 / twipsPerPixelY;
+    devicePixelsPerScreenPixel_ = platform::twipsPerPixelX() / twipsPerPixelX;
     pixelRatio_ = pixelRatio;
 }
 
@@ -155,8 +170,8 @@ void Canvas::usePen(QPainter &p, const QColor &color, int width, LineStyle style
         return;
     QPen pen(color, width <= 1 ? 0 : width);
     pen.setCapStyle(Qt::SquareCap);
-    if (style != LineStyle::Solid)
-        pen.setDashPattern(dashPattern(style));
+    if (const DashPattern pattern = dash(style); pattern.on != 0)
+        pen.setDashPattern({qreal(pattern.on), qreal(pattern.off)});
     p.setPen(pen);
     penInUse_ = key;
 }

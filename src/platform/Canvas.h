@@ -44,6 +44,11 @@ public:
     double twipsPerPixelY() const { return twipsPerPixelY_; }
     double pixelsPerTwipX() const { return pixelsPerTwipX_; }
     double pixelsPerTwipY() const { return pixelsPerTwipY_; }
+    // The dots and dashes of a line style in device pixels. They are measured
+    // in the screen's pixels, as the old framework's were, so a device with
+    // finer pixels (a 2x screen, a printer) draws them as long as the screen
+    // does rather than too short to see.
+    DashPattern dash(LineStyle style) const;
 
     // Told the device pixels a drawing changed, whenever they reach beyond
     // what the batch had changed before (so a repaint can cover just them).
@@ -101,6 +106,7 @@ private:
     double twipsPerPixelY_;
     double pixelsPerTwipX_;   // the inverses, as a redraw converts a great many positions
     double pixelsPerTwipY_;
+    double devicePixelsPerScreenPixel_;
     double pixelRatio_ = 1;
     std::function<void(const QRect &)> changed_;
     QRect dirty_;     // changed in this batch
@@ -114,8 +120,5 @@ private:
     std::optional<PenKey> penInUse_;
     QPainter::CompositionMode compositionInUse_ = QPainter::CompositionMode_SourceOver;
 };
-
-// The dash pattern of a line style, in pixels, for both drawing paths.
-DashPattern rasterDash(LineStyle style);
 
 }   // namespace platform

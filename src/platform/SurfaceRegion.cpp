@@ -210,7 +210,7 @@ void SurfaceRegion::rasterStroke(const RasterTarget &target, QPoint from, QPoint
         runs.add(target, from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
         return;
     }
-    rasterLine(target, from, to, rgb, !copy, rasterDash(drawStyle_), LineEnd::Painted);
+    rasterLine(target, from, to, rgb, !copy, canvas_.dash(drawStyle_), LineEnd::Painted);
 }
 
 void SurfaceRegion::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor_); }
@@ -256,6 +256,21 @@ void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2, const QC
     if (!toPixel(x1, y1, a) || !toPixel(x2, y2, b))
         return;
     fillPixels(spanning(a, b), color);
+}
+
+void SurfaceRegion::bar(double x, double width, double y1, double y2)
+{
+    // An edge a rounding error past a pixel's centre still takes that pixel.
+    constexpr double Nudge = 1e-9;
+    const double tx = twipsPerPixelX();
+    const double first = std::ceil((x - width / 2) / tx - Nudge), last = std::ceil((x + width / 2) / tx - Nudge) - 1;
+    QPoint top, bottom;
+    if (!(std::fabs(first) < FarAway) || !(std::fabs(last) < FarAway) || !toPixel(x, y1, top) ||
+        !toPixel(x, y2, bottom))
+        return;
+    const int left = int(first), right = std::max(left, int(last));
+    fillPixels(QRect(QPoint(left, std::min(top.y(), bottom.y())), QPoint(right, std::max(top.y(), bottom.y()))),
+               foreColor_);
 }
 
 void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)

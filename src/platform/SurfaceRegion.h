@@ -91,6 +91,11 @@ public:
     void box(double x1, double y1, double x2, double y2, const QColor &color);
     void fillBox(double x1, double y1, double x2, double y2);
     void fillBox(double x1, double y1, double x2, double y2, const QColor &color);
+    // A vertical bar in the fore colour, `width` twips wide and centred on x,
+    // from the row of y1 to the row of y2 (both painted, as a line's ends
+    // are). It covers the pixel columns whose centres lie inside it, so it is
+    // as wide in twips on any device, with no gaps however fine its pixels.
+    void bar(double x, double width, double y1, double y2);
     // Text at the current position (its top-left) in the fore colour, with a
     // transparent background; afterwards the position is at the start of the
     // next line, as the old Print did.

@@ -1,5 +1,6 @@
 #include "indicators/PaneFrame.h"
 
+#include "platform/NumberFormat.h"
 #include "platform/SurfaceRegion.h"
 #include "render/Margins.h"
 
@@ -15,9 +16,9 @@ constexpr double LabelX = 50;
 }   // namespace
 
 PaneFrame::PaneFrame(const PaneTarget &target, int16_t first, int16_t last)
-    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour),
-      days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first), last_(last),
-      width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
+    : ruler_(target.ruler), pane_(target.pane), stripColour_(target.stripColour), valueFormat_(target.valueFormat),
+      labels_(target.labels), days_(DayAxis::exactSlots(target.pane.scaleWidth(), first, last)), first_(first),
+      last_(last), width_(target.pane.scaleWidth()), height_(target.pane.scaleHeight())
 {}
 
 std::optional<double> PaneFrame::x(int32_t day) const
@@ -60,9 +61,15 @@ void PaneFrame::rulerTick(double fromX, double y) { ruler_.line(fromX, y, ruler_
 
 void PaneFrame::rulerLabel(double y, const QString &text)
 {
+    if (labels_) {
+        labels_->push_back({LabelX, y, text});
+        return;
+    }
     ruler_.setCurrent(LabelX, y);
     ruler_.print(text);
 }
+
+QString PaneFrame::valueLabel(float value) const { return platform::formatNumber(value, valueFormat_); }
 
 void PaneFrame::drawFixedRuler()
 {
@@ -120,6 +127,14 @@ void PaneFrame::drawBars(const indicators::PlotSeries &series, const QColor &col
 
 void PaneFrame::drawBar(double x, double from, double to)
 {
+    // Where a pixel is as wide as the lines' spacing (a 96-dpi screen) the
+    // lines are adjacent pixels, a solid bar. Finer pixels (a 2x screen, a
+    // printer) would show them as stripes of hairlines, so the bar is filled
+    // over the width the lines cover there, one spacing per line.
+    if (pane_.twipsPerPixelX() < BarSpread) {
+        pane_.bar(x, (fewDays() ? 5 : 3) * BarSpread, from, to);
+        return;
+    }
     for (const double offset : {-BarSpread, 0.0, BarSpread})
         pane_.line(x + offset, from, x + offset, to);
     if (fewDays()) {

@@ -57,6 +57,8 @@ public:
     // ruler's label column.
     void rulerTick(double fromX, double y);
     void rulerLabel(double y, const QString &text);
+    // A value of the symmetric scale as its labels show it.
+    QString valueLabel(float value) const;
 
     platform::SurfaceRegion &ruler() { return ruler_; }
     platform::SurfaceRegion &pane() { return pane_; }
@@ -70,6 +72,8 @@ private:
     platform::SurfaceRegion &ruler_;
     platform::SurfaceRegion &pane_;
     QColor stripColour_;
+    QStringView valueFormat_;
+    std::vector<RulerLabel> *labels_;
     std::optional<DayAxis> days_;
     int16_t first_;
     int16_t last_;

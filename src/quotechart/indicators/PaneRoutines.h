@@ -8,8 +8,11 @@
 #include "quotechart/PriceHistory.h"
 
 #include <QColor>
+#include <QString>
+#include <QStringView>
 
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 class SurfaceRegion;
@@ -17,12 +20,27 @@ class SurfaceRegion;
 
 namespace quotechart {
 
+// A scale label of a pane's ruler: its text and its position, in twips of
+// the ruler.
+struct RulerLabel {
+    double x = 0;
+    double y = 0;
+    QString text;
+};
+
 // Where a pane routine draws: the pane, its ruler strip, and the colour of
-// the margin strips along the pane's top and bottom.
+// the margin strips along the pane's top and bottom; and where the printed
+// page differs from the screen.
 struct PaneTarget {
     platform::SurfaceRegion &ruler;
     platform::SurfaceRegion &pane;
     QColor stripColour;
+    // The format of the symmetric scale's values (not of volumes).
+    QStringView valueFormat = u"####0.00";
+    // None: the labels are printed on the ruler, cut at its edge like any
+    // text of a picture box. Otherwise they are handed over here, for a
+    // caller to print whole once the pane is finished.
+    std::vector<RulerLabel> *labels = nullptr;
 };
 
 using PaneRoutine = void (*)(const PaneTarget &target, const PriceHistory &history, int16_t first, int16_t last,

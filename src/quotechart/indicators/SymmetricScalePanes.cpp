@@ -7,7 +7,6 @@
 #include "indicators/SeriesColours.h"
 #include "indicators/ValueToLabel.h"
 #include "indicators/calc/IndicatorCalculations.h"
-#include "platform/NumberFormat.h"
 #include "platform/SurfaceRegion.h"
 
 namespace quotechart {
@@ -23,15 +22,13 @@ PaneFrame symmetricScaleFrame(const PaneTarget &target, int16_t first, int16_t l
     return frame;
 }
 
-QString priceLabel(float M) { return platform::formatNumber(M, u"####0.00"); }
-
-// Bars of a symmetric series with M in the price format on the ruler.
+// Bars of a symmetric series with M labelled as a value on the ruler.
 void drawPriceBars(const PaneTarget &target, int16_t first, int16_t last, const indicators::SymmetricSeries &series,
                    const QColor &colour)
 {
     PaneFrame frame = symmetricScaleFrame(target, first, last, series.M);
     frame.drawBars(series.values, colour);
-    frame.drawSymmetricRuler(priceLabel(series.M));
+    frame.drawSymmetricRuler(frame.valueLabel(series.M));
     frame.drawMarginStrips();
 }
 
@@ -45,7 +42,7 @@ void DisplayMACD(const PaneTarget &target, const PriceHistory &h, int16_t first,
     frame.drawBars(lines.divergence, DivergenceColour);
     frame.drawLine(lines.macd, Qt::black);
     frame.drawLine(lines.signal, SignalRed);
-    frame.drawSymmetricRuler(priceLabel(lines.M));
+    frame.drawSymmetricRuler(frame.valueLabel(lines.M));
     frame.drawMarginStrips();
 }
 
@@ -71,7 +68,7 @@ void DisplayVolatility(const PaneTarget &target, const PriceHistory &h, int16_t 
         indicators::volatilityLine(h.high_array, h.low_array, first, last, p.Volatilityperiods1, p.Volatilityperiods2);
     PaneFrame frame = symmetricScaleFrame(target, first, last, volatility.M);
     frame.drawLine(volatility.values, Qt::black);
-    frame.drawSymmetricRuler(priceLabel(volatility.M));
+    frame.drawSymmetricRuler(frame.valueLabel(volatility.M));
     frame.drawMarginStrips();
 }
 

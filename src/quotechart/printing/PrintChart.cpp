@@ -30,6 +30,8 @@ constexpr double PaneLabelPoints = 6;
 constexpr double DateLabelPoints = 5;   // the band under the price area is 100 twips high
 constexpr double LegendPoints = 8;
 constexpr double LegendTextRoom = 350;   // from the legend's text column to the layout's right edge
+// The page labels the panes' values to tenths, the screen to hundredths.
+constexpr QStringView PaperValueFormat = u"####0.0";
 
 // Twips the layout gives up on the right so that the widest legend text
 // fits on the page: the legend stands in the margin beside the frame, which
@@ -98,6 +100,21 @@ void drawArrows(platform::SurfaceRegion &area, const PriceChartView &view, const
         draw(t.sell_days[std::size_t(i)], false);
 }
 
+// The band is narrower than most scale labels: they are printed whole once
+// the pane is finished, running past the band over the pane's edge as the
+// price labels do.
+void printScaleLabels(platform::SurfaceRegion &page, const QRectF &band, const std::vector<RulerLabel> &labels)
+{
+    const QFont before = page.font();
+    page.setFontSize(PaneLabelPoints);
+    page.setForeColor(Qt::black);
+    for (const RulerLabel &label : labels) {
+        page.setCurrent(band.x() + label.x, band.y() + label.y);
+        page.print(label.text);
+    }
+    page.setFont(before);
+}
+
 void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k, const PrintInput &in)
 {
     const PaneSettings &settings = in.document.state.pane_settings[std::size_t(k)];
@@ -108,9 +125,10 @@ void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k
     platform::SurfaceRegion pane(page, paneRect.x(), paneRect.y(), paneRect.width(), paneRect.height());
     platform::SurfaceRegion band(page, bandRect.x(), bandRect.y(), bandRect.width(), bandRect.height());
     band.setBackColor(QColor(220, 220, 220));
-    band.setFontSize(PaneLabelPoints);
-    indicator->draw(PaneTarget{band, pane, PaneStrips}, in.history, in.document.starting_date_local,
-                    in.document.ending_date_local, settings);
+    std::vector<RulerLabel> labels;
+    indicator->draw(PaneTarget{band, pane, PaneStrips, PaperValueFormat, &labels}, in.history,
+                    in.document.starting_date_local, in.document.ending_date_local, settings);
+    printScaleLabels(page, bandRect, labels);
 }
 
 }   // namespace

@@ -4,10 +4,17 @@
 #include "ChartTest.h"
 #include "TestAccess.h"
 
+#include "indicators/calc/MACD.h"
+#include "platform/NumberFormat.h"
+
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -34,12 +41,30 @@ protected:
         return QString::fromUtf8(process.readAllStandardOutput());
     }
     QString pageText() { return run("pdftotext", {"-layout", dir.filePath("chart.pdf"), "-"}); }
-    QImage pageImage()
+    QImage pageImage(int dpi = 150)
     {
         run("pdftoppm",
-            {"-png", "-r", "150", "-aa", "no", "-aaVector", "no", "-singlefile", dir.filePath("chart.pdf"),
-             dir.filePath("page")});
-        return QImage(dir.filePath("page.png"));
+            {"-png", "-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-singlefile",
+             dir.filePath("chart.pdf"), dir.filePath("page")});
+        return QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+    }
+    // The lengths of the runs of one colour along each row, left of `right`.
+    static std::vector<std::vector<int>> runsByRow(const QImage &image, const QColor &colour, int right)
+    {
+        std::vector<std::vector<int>> rows(std::size_t(image.height()));
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            bool inRun = false;
+            for (int x = 0; x < std::min(right, image.width()); ++x) {
+                const bool match = (line[x] & 0xFFFFFFu) == (colour.rgb() & 0xFFFFFFu);
+                if (match && inRun)
+                    ++rows[std::size_t(y)].back();
+                else if (match)
+                    rows[std::size_t(y)].push_back(1);
+                inRun = match;
+            }
+        }
+        return rows;
     }
     static int count(const QImage &image, const QColor &colour)
     {
@@ -123,6 +148,99 @@ TEST_F(Printing, PanesWithoutPeriodsNameTheirSeriesAlone)
     EXPECT_TRUE(text.contains("MACD(12 vs. 26)"));
     EXPECT_TRUE(text.contains("EMA(5)"));
     EXPECT_TRUE(text.contains("Divergence"));
+}
+
+TEST_F(Printing, ScaleLabelsRunWholePastTheNarrowBandBesideTheirPanes)
+{
+    auto &panes = document().pane_settings;
+    for (quotechart::PaneSettings &pane : panes)
+        pane.indicator = 0;
+    chart->PrintEntireChart();
+    const QImage without = pageImage();
+    panes[0].indicator = 1;   // volume: its labels ("0.12 B") are wider than the band
+    chart->PrintEntireChart();
+    const QImage with = pageImage();
+    ASSERT_EQ(with.size(), without.size());
+
+    // The band is the grey run at the left of a row through the panes; a
+    // black line marks its right edge.
+    const int y0 = with.height() * 5 / 6;
+    int edge = 0;
+    while (edge < with.width() && without.pixelColor(edge, y0) != QColor(220, 220, 220))
+        ++edge;
+    while (edge < with.width() && without.pixelColor(edge, y0) == QColor(220, 220, 220))
+        ++edge;
+    ASSERT_LT(edge, with.width() / 4);
+    // Ink the labels add right of that edge, in rows that no line crosses
+    // (the volume pane's baseline runs the pane's width).
+    const int reach = with.width() / 10;
+    int overflow = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        int added = 0, addedFar = 0;
+        for (int x = edge + 1; x < with.width(); ++x) {
+            const bool inked =
+                with.pixelColor(x, y) == QColor(Qt::black) && without.pixelColor(x, y) != with.pixelColor(x, y);
+            (x < edge + reach ? added : addedFar) += inked;
+        }
+        if (addedFar == 0)
+            overflow += added;
+    }
+    EXPECT_GT(overflow, 20);
+}
+
+TEST_F(Printing, SymmetricScaleValuesArePrintedToTenths)
+{
+    auto &panes = document().pane_settings;
+    panes[2].indicator = 6;
+    chart->PrintEntireChart();
+    const quotechart::PaneSettings &p = panes[2];
+    const float M = quotechart::indicators::expMADifferenceBars(quotechart::TestAccess::history(*chart).close_array, 1,
+                                                                120, p.ExpMAperiods1, p.ExpMAperiods2)
+                        .M;
+    const QString tenths = platform::formatNumber(M, u"####0.0");
+    ASSERT_NE(tenths, platform::formatNumber(M, u"####0.00"));
+    const QStringList words = pageText().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    EXPECT_TRUE(words.contains(tenths)) << tenths.toStdString();
+    EXPECT_TRUE(words.contains("-" + tenths));
+    EXPECT_FALSE(words.contains(platform::formatNumber(M, u"####0.00")));
+}
+
+// At 300 dpi the page's dots must be dots still, and its bars solid.
+TEST_F(Printing, GridLinesAreVisiblyDottedOnPaper)
+{
+    chart->PrintEntireChart();
+    const QImage page = pageImage(300);
+    ASSERT_FALSE(page.isNull());
+    const auto rows = runsByRow(page, QColor(190, 190, 190), page.width());
+    const auto gridRow = std::max_element(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
+        return std::accumulate(a.begin(), a.end(), 0) < std::accumulate(b.begin(), b.end(), 0);
+    });
+    // Dots about as long as on a 96-dpi screen: 3 of its pixels, 9.4 at 300 dpi.
+    ASSERT_GT(gridRow->size(), 50u);
+    std::vector<int> dots = *gridRow;
+    std::sort(dots.begin(), dots.end());
+    EXPECT_GE(dots[dots.size() / 2], 6);
+    EXPECT_LE(dots.back(), 14);
+}
+
+TEST_F(Printing, HistogramBarsArePrintedSolid)
+{
+    auto &panes = document().pane_settings;
+    panes[0].indicator = 1;
+    panes[2].indicator = 6;
+    chart->PrintEntireChart();
+    const QImage page = pageImage(300);
+    // Under 130 days a bar is 75 twips wide: 15.6 pixels at 300 dpi. (The
+    // legend's boxes in the right margin are narrower.)
+    for (const QColor &colour : {QColor(0, 128, 0), QColor(0, 200, 0)}) {
+        int rowsWithBars = 0;
+        for (const std::vector<int> &runs : runsByRow(page, colour, page.width() * 3 / 4)) {
+            rowsWithBars += !runs.empty();
+            for (const int length : runs)
+                ASSERT_GE(length, 14) << "a bar printed as hairlines";
+        }
+        EXPECT_GT(rowsWithBars, 50);
+    }
 }
 
 TEST_F(Printing, APrinterThatCannotStartIsReportedToTheHost)
