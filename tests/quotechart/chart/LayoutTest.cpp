@@ -93,8 +93,10 @@ TEST_F(Layout, EveryCaptionEntryTabAndColumnTitleShowsWhole)
             combo->setCurrentIndex(entry);   // shows that indicator's period captions
             for (int row = 1; row <= 3; ++row) {
                 auto *label = child<QLabel>(QStringLiteral("Label%1(%2)").arg(row).arg(k));
-                if (label->isVisibleTo(chart.get()))
-                    EXPECT_TRUE(fits(*label, label->text(), label->contentsRect().width())) << label->text().toStdString();
+                if (label->isVisibleTo(chart.get())) {
+                    EXPECT_TRUE(fits(*label, label->text(), label->contentsRect().width()))
+                        << label->text().toStdString();
+                }
             }
         }
     }

@@ -132,8 +132,9 @@ TEST(RenderersOnImage, AnIndicatorPaneDrawsOnlyInsideItsRegionWhereverItSits)
     }
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            if (!paneRect.contains(x, y) && !rulerRect.contains(x, y))
+            if (!paneRect.contains(x, y) && !rulerRect.contains(x, y)) {
                 ASSERT_EQ(page.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+            }
     EXPECT_EQ(page.copy(paneRect), alone);
     EXPECT_EQ(page.copy(rulerRect), aloneRuler);
     EXPECT_NE(alone, blank(paneSize.width(), paneSize.height()));   // something was drawn
