@@ -2,8 +2,8 @@
 // 5000-day history, for 200, 1000 and 3000 visible days ending at the newest
 // day.
 
-#include "indicators/calc/IndicatorCalculations.h"
-#include "indicators/calc/PaneSettings.h"
+#include "calc/IndicatorCalculations.h"
+#include "document/PaneSettings.h"
 
 #include <benchmark/benchmark.h>
 

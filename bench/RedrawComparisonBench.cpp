@@ -7,7 +7,7 @@
 
 #include "BenchChart.h"
 #include "MedianTable.h"
-#include "indicators/calc/IndicatorCalculations.h"
+#include "calc/IndicatorCalculations.h"
 
 #include <qcustomplot.h>
 

@@ -1,4 +1,4 @@
-#include "chart/ChartDocument.h"
+#include "document/ChartDocument.h"
 
 #include "chart/ChartPrivate.h"
 

@@ -2,7 +2,7 @@
 // transaction arrows, and the price range services.
 
 #include "chart/ChartPrivate.h"
-#include "chart/OverlayParameters.h"
+#include "document/OverlayParameters.h"
 #include "platform/ErrorCodes.h"
 #include "platform/PictureBox.h"
 #include "render/DateRuler.h"
@@ -12,8 +12,8 @@
 #include "render/PriceRange.h"
 #include "render/PriceRuler.h"
 #include "render/PriceScaleMath.h"
-#include "transactions/Arrow.h"
-#include "transactions/ArrowTip.h"
+#include "render/Arrow.h"
+#include "render/ArrowTip.h"
 
 namespace quotechart {
 

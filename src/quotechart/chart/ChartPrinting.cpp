@@ -2,7 +2,7 @@
 // colour page, and the chart drawn again on it.
 
 #include "chart/ChartPrivate.h"
-#include "chart/OverlayParameters.h"
+#include "document/OverlayParameters.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Surface.h"
 #include "printing/PrintChart.h"

@@ -2,15 +2,15 @@
 // What REvuved keeps behind its public interface.
 
 #include "chart/CaptionText.h"
-#include "chart/ChartDocument.h"
+#include "document/ChartDocument.h"
 #include "chart/ChartWidgets.h"
 #include "chart/InteractionState.h"
 #include "history/DayDates.h"
-#include "interaction/PopupMenu.h"
+#include "controllers/PopupMenu.h"
 #include "platform/SettingsStore.h"
 #include "quotechart/PriceHistory.h"
 #include "quotechart/REvuved.h"
-#include "render/PriceScale.h"
+#include "document/PriceScale.h"
 
 #include <memory>
 

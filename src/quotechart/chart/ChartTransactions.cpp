@@ -3,14 +3,14 @@
 // list's texts are what the gains and the report read back.
 
 #include "chart/ChartPrivate.h"
-#include "interaction/Crosshair.h"
+#include "render/Crosshair.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
 #include "render/DayAxis.h"
-#include "transactions/Arrow.h"
-#include "transactions/Gains.h"
-#include "transactions/TransactionEntries.h"
-#include "transactions/TransactionsReport.h"
+#include "render/Arrow.h"
+#include "document/Gains.h"
+#include "document/TransactionEntries.h"
+#include "document/TransactionsReport.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // The chart's child controls, created with the object names the interface
 // gives them ("Picture1", "Combo(2)", "Text1(3)", ...).
 
-#include "indicators/calc/PaneSettings.h"
+#include "document/PaneSettings.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // indicator combos are set up. The crosshair's position and visibility are
 // public variables of REvuved.
 
-#include "indicators/calc/PaneSettings.h"
+#include "document/PaneSettings.h"
 
 #include <array>
 

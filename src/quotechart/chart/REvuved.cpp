@@ -6,7 +6,7 @@
 #include "chart/ChartColors.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartPrivate.h"
-#include "chart/OverlayParameters.h"
+#include "document/OverlayParameters.h"
 #include "chart/StoredPaneSettings.h"
 #include "indicators/IndicatorCatalogue.h"
 #include "platform/PictureBox.h"

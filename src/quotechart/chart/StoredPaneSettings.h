@@ -2,7 +2,7 @@
 // The indicator panes' settings as the settings store keeps them: Tech1..Tech3
 // for the indicators, and every period key with the pane number appended.
 
-#include "indicators/calc/PaneSettings.h"
+#include "document/PaneSettings.h"
 #include "platform/SettingsStore.h"
 
 #include <array>

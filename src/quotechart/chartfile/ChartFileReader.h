@@ -10,8 +10,8 @@
 // thrown as ControlError: 13 for a value that is no number, 6 for one beyond
 // 16 bits, 62 for a file that ends before line 45.
 
-#include "indicators/calc/PaneSettings.h"
-#include "transactions/TransactionTables.h"
+#include "document/PaneSettings.h"
+#include "document/TransactionTables.h"
 
 #include <QByteArrayView>
 #include <QString>

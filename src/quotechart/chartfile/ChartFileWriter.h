@@ -3,7 +3,7 @@
 // their periods (the money-flow period is not kept), the visible range, and
 // the transaction days, one labelled line each, every line ended by CR LF.
 
-#include "chart/ChartDocument.h"
+#include "document/ChartDocument.h"
 
 #include <QByteArray>
 

@@ -4,7 +4,7 @@
 #include "indicators/PaneFrame.h"
 #include "indicators/PaneRoutines.h"
 #include "indicators/SeriesColours.h"
-#include "indicators/calc/IndicatorCalculations.h"
+#include "calc/IndicatorCalculations.h"
 #include "platform/SurfaceRegion.h"
 
 namespace quotechart {

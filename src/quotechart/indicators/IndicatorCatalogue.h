@@ -6,7 +6,7 @@
 // this one table.
 
 #include "indicators/PaneRoutines.h"
-#include "indicators/calc/PaneSettings.h"
+#include "document/PaneSettings.h"
 
 #include <QColor>
 #include <QString>

@@ -9,7 +9,7 @@
 // every value on the zero line.
 
 #include "indicators/PaneRoutines.h"
-#include "indicators/calc/PlotSeries.h"
+#include "calc/PlotSeries.h"
 #include "render/DayAxis.h"
 
 #include <QColor>

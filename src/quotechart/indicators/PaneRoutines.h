@@ -4,7 +4,7 @@
 // from the history's day arrays and the pane's periods. All share one
 // signature, so the catalogue points straight at them.
 
-#include "indicators/calc/PaneSettings.h"
+#include "document/PaneSettings.h"
 #include "quotechart/PriceHistory.h"
 
 #include <QColor>

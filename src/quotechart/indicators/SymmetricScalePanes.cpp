@@ -6,7 +6,7 @@
 #include "indicators/PaneRoutines.h"
 #include "indicators/SeriesColours.h"
 #include "indicators/ValueToLabel.h"
-#include "indicators/calc/IndicatorCalculations.h"
+#include "calc/IndicatorCalculations.h"
 #include "platform/SurfaceRegion.h"
 
 namespace quotechart {

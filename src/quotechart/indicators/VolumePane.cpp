@@ -6,7 +6,7 @@
 #include "indicators/PaneRoutines.h"
 #include "indicators/SeriesColours.h"
 #include "indicators/ValueToLabel.h"
-#include "indicators/calc/WindowFunctions.h"
+#include "calc/WindowFunctions.h"
 #include "platform/SurfaceRegion.h"
 #include "render/Margins.h"
 

@@ -2,7 +2,7 @@
 // The printed legend in the right margin: the company, the moving averages
 // shown, and beside each indicator pane the series it draws.
 
-#include "indicators/calc/PaneSettings.h"
+#include "document/PaneSettings.h"
 
 #include <QString>
 #include <QStringList>

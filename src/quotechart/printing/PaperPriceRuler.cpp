@@ -5,7 +5,7 @@
 #include "platform/SurfaceRegion.h"
 #include "printing/PageLayout.h"
 #include "render/PixelRows.h"
-#include "render/PriceScale.h"
+#include "document/PriceScale.h"
 
 namespace quotechart {
 

@@ -13,8 +13,8 @@
 #include "render/Overlays.h"
 #include "render/PriceBars.h"
 #include "render/PriceChartView.h"
-#include "transactions/Arrow.h"
-#include "transactions/ArrowTip.h"
+#include "render/Arrow.h"
+#include "render/ArrowTip.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,10 +4,10 @@
 // arrows, the three indicator panes through the screen's pane routines, and
 // the legend. Ends the page's batch (the print job).
 
-#include "chart/ChartDocument.h"
+#include "document/ChartDocument.h"
 #include "history/DayDates.h"
 #include "quotechart/PriceHistory.h"
-#include "render/PriceScale.h"
+#include "document/PriceScale.h"
 
 namespace platform {
 class Surface;

@@ -1,6 +1,6 @@
 #include "render/Overlays.h"
 
-#include "indicators/calc/Averages.h"
+#include "calc/Averages.h"
 #include "platform/Rounding.h"
 #include "platform/SurfaceRegion.h"
 #include "render/PriceChartView.h"

@@ -4,7 +4,7 @@
 // bottom edge, and each price unit rises price_scale twips.
 
 #include "render/Margins.h"
-#include "render/PriceScale.h"
+#include "document/PriceScale.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 // The price ruler's arithmetic: the step between ruler lines for a visible
 // price range, the lowest and highest ruler lines, and the vertical scale.
 
-#include "render/PriceScale.h"
+#include "document/PriceScale.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 // The crosshair's read-out texts.
 
-#include "interaction/Readout.h"
+#include "render/Readout.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Paging, zoom and the five-day steps over the visible window.
 
-#include "interaction/VisibleRange.h"
+#include "document/VisibleRange.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "ChartTest.h"
 #include "TestAccess.h"
 
-#include "indicators/calc/MACD.h"
+#include "calc/MACD.h"
 #include "platform/NumberFormat.h"
 
 #include <QImage>

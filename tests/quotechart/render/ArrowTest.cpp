@@ -1,6 +1,6 @@
 // The buy and sell arrows, pixel by pixel.
 
-#include "transactions/Arrow.h"
+#include "render/Arrow.h"
 #include "Pixels.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "PriceChartFixture.h"
 
-#include "chart/OverlayParameters.h"
+#include "document/OverlayParameters.h"
 
 namespace {
 

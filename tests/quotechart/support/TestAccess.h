@@ -2,7 +2,7 @@
 // The chart's private state, for its tests.
 
 #include "chart/ChartPrivate.h"
-#include "chart/OverlayParameters.h"
+#include "document/OverlayParameters.h"
 
 namespace quotechart {
 

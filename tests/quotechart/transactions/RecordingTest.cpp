@@ -5,7 +5,7 @@
 #include "Pixels.h"
 #include "TransactionsFixture.h"
 #include "chart/GridLineDelegate.h"
-#include "interaction/Crosshair.h"
+#include "render/Crosshair.h"
 #include "platform/Rounding.h"
 #include "render/PriceAxis.h"
 

@@ -1,9 +1,9 @@
 // The list's entry texts, the gains read back from them and the report, with
 // hand-worked values.
 
-#include "transactions/Gains.h"
-#include "transactions/TransactionEntries.h"
-#include "transactions/TransactionsReport.h"
+#include "document/Gains.h"
+#include "document/TransactionEntries.h"
+#include "document/TransactionsReport.h"
 
 #include <gtest/gtest.h>
 
