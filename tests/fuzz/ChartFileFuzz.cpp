@@ -13,17 +13,16 @@ using namespace quotechart;
 
 int fuzzChartFile(const uint8_t *data, size_t size)
 {
-    static const auto tables = std::make_unique<TransactionTables>();
+    static const auto document = std::make_unique<ChartDocument>();
+    TransactionTables *tables = &document->state.transactions;
     tables->buy_days[0] = tables->sell_days[0] = -7;
-    QString ticker;
-    std::array<PaneSettings, PaneCount> panes{};
-    int16_t start = 1, end = 200, buys = -1, sells = -1;
+    int16_t &buys = document->buy_number, &sells = document->sell_number;
+    buys = sells = -1;
     int indicatorsStored = 0;
-    ChartFileTarget target{ticker, panes, start, end, buys, sells, *tables, [&](int) { ++indicatorsStored; }};
     const QByteArrayView text(reinterpret_cast<const char *>(data), qsizetype(size));
     bool read = false;
     try {
-        readChartFile(text, target);
+        readChartFile(text, *document, [&](int) { ++indicatorsStored; });
         read = true;
     } catch (const ControlError &error) {
         fuzzExpect(error.number() == 6 || error.number() == 13 || error.number() == 62, "only the reader's errors");

@@ -42,7 +42,7 @@ void REvuved::SaveChartInFile(QString &filepath)
     // A device or pipe of that name is not to be replaced by a file.
     if (filepath.isEmpty() || (target.exists() && (!target.isFile() || !target.isWritable())))
         throw writeError(filepath);
-    const ChartDocument &document = Private::documentOf(*this);
+    const ChartDocument document = d->model.document();
     if (!chartFileHolds(document.ticker_name))
         throw ControlError(platform::PathFileAccessError);
     const QByteArray text = chartFileText(document);
@@ -58,11 +58,25 @@ void REvuved::OpenChartFromFile(QString &filepath)
     const std::optional<QByteArray> text = readHistoryFile(filepath, ChartFileByteLimit);
     if (!text)
         throw ControlError(platform::FileNotFound);
-    DocumentState &doc = d->document;
-    ChartFileTarget target{ticker_name, doc.pane_settings, starting_date_local, ending_date_local,
-                           buy_number,  sell_number,       doc.transactions,    {}};
-    target.indicatorStored = [this](int k) { selectIndicator(k); };
-    readChartFile(*text, target);
+    // The file is read into a document that the chart adopts, also when the
+    // file fails part way: what was read before the failure stays. Each
+    // pane's combo follows its indicator as soon as it is read, with the
+    // handling of a choice (a redraw): the chart adopts what was read so
+    // far for it, and reading goes on from the chart's state.
+    ChartModel &model = d->model;
+    ChartDocument document = model.document();
+    const auto selectIndicator = [&](int k) {
+        model.adopt(document);
+        d->settingsTab->selectIndicator(k);
+        document = model.document();
+    };
+    try {
+        readChartFile(*text, document, selectIndicator);
+    } catch (const ControlError &) {
+        model.adopt(document);
+        throw;
+    }
+    model.adopt(document);
 }
 
 }   // namespace quotechart

@@ -1,8 +1,8 @@
 // REvuved's history methods: loading a ticker and moving between dates and
 // day indices.
 
-#include "chart/CaptionText.h"
 #include "chart/ChartPrivate.h"
+#include "controllers/CaptionText.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryPath.h"
 #include "history/HistoryText.h"
@@ -29,29 +29,32 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
     b_Today_flag = false;
     const std::optional<QString> path = historyFilePath(Ticker);
     const std::optional<QByteArray> text = path ? readHistoryFile(*path) : std::nullopt;
-    ticker_name = Ticker;
+    d->model.ticker() = Ticker;
     if (!text) {
-        d->widgets.CaptionLabel->setText(QString());
-        d->history->record_count = 0;
+        d->widgets.dayReadout->setText(QString());
+        d->model.history().record_count = 0;
         return {};
     }
-    const HistoryHeader header = readHistoryText(*text, *d->history);
-    d->dates.reset();
+    const HistoryHeader header = readHistoryText(*text, d->model.history());
+    d->model.historyReplaced();
     if (header.longHeader) {
         if (header.companyName)
-            d->document.company_name = *header.companyName;
-        d->widgets.CaptionLabel->setText(shownInLabel(d->document.company_name, *d->widgets.CaptionLabel));
+            d->model.companyName() = *header.companyName;
+        d->widgets.dayReadout->setText(shownInLabel(d->model.companyName(), *d->widgets.dayReadout));
     } else {
-        d->widgets.CaptionLabel->setText(QString());
+        d->widgets.dayReadout->setText(QString());
     }
     return {};
 }
 
-int16_t REvuved::ConvertDateToInteger(QString &str_date) { return dayOfDate(*d->history, d->dates, str_date); }
+int16_t REvuved::ConvertDateToInteger(QString &str_date)
+{
+    return dayOfDate(d->model.history(), d->model.dates(), str_date);
+}
 
-QString REvuved::StartingDate() const { return dateAt(*d->history, starting_date_local); }
+QString REvuved::StartingDate() const { return dateAt(d->model.history(), starting_date_local); }
 
-QString REvuved::EndingDate() const { return dateAt(*d->history, ending_date_local); }
+QString REvuved::EndingDate() const { return dateAt(d->model.history(), ending_date_local); }
 
 QVariant REvuved::convert_trading_date(QString &input_date) { return QVariant(input_date); }
 

@@ -49,35 +49,35 @@ double tabContentOffset(const QTabWidget &tabs) { return platform::pixelsToTwips
 
 void layOutSidePanel(ChartWidgets &w, double W, double H)
 {
-    platform::placeChild(*w.SSTab1, W - PanelWidth, 0, PanelWidth, H);
-    const double offset = tabContentOffset(*w.SSTab1);
+    platform::placeChild(*w.sidePanel, W - PanelWidth, 0, PanelWidth, H);
+    const double offset = tabContentOffset(*w.sidePanel);
 
-    w.SSTab1->setCurrentIndex(1);
-    platform::placeChild(*w.ListView1, 30, 345 - offset, 2415, H - 1475);
-    shareColumns(*w.ListView1);
-    platform::setChildTop(*w.SumGain, H - 900 - offset);
-    platform::setChildTop(*w.CumGain, H - 500 - offset);
+    w.sidePanel->setCurrentIndex(1);
+    platform::placeChild(*w.transactionList, 30, 345 - offset, 2415, H - 1475);
+    shareColumns(*w.transactionList);
+    platform::setChildTop(*w.sumGainLabel, H - 900 - offset);
+    platform::setChildTop(*w.cumGainLabel, H - 500 - offset);
 
-    w.SSTab1->setCurrentIndex(0);
-    platform::placeChild(*w.Frame2, 100, 400 - offset, 2300, H - 500);
-    platform::setChildTop(*w.Command1, H - 1000);
-    w.SSTab1->setCurrentIndex(0);
+    w.sidePanel->setCurrentIndex(0);
+    platform::placeChild(*w.indicatorsFrame, 100, 400 - offset, 2300, H - 500);
+    platform::setChildTop(*w.applyButton, H - 1000);
+    w.sidePanel->setCurrentIndex(0);
 }
 
 void layOutPanes(ChartWidgets &w, double W, double H)
 {
     const double paneWidth = W - 3250;
-    platform::placeChild(*w.CaptionLabel, 0, 0, W - 5000, ReadOutHeight);
-    platform::placeChild(*w.ChangeLabel, W - 5000, 0, 2400, ReadOutHeight);
-    platform::placeChild(*w.Picture1, RulerWidth, ReadOutHeight, paneWidth, 2 * H / 3 - 520);
+    platform::placeChild(*w.dayReadout, 0, 0, W - 5000, ReadOutHeight);
+    platform::placeChild(*w.changeReadout, W - 5000, 0, 2400, ReadOutHeight);
+    platform::placeChild(*w.pricePane, RulerWidth, ReadOutHeight, paneWidth, 2 * H / 3 - 520);
     for (int k = 0; k < PaneCount; ++k)
-        platform::placeChild(*w.techPanes[k], RulerWidth, (6 + k) * H / 9, paneWidth, H / 9);
-    platform::placeChild(*w.PriceRuler, 0, ReadOutHeight, RulerWidth, 2 * H / 3 - 520);
-    platform::placeChild(*w.DateRuler, RulerWidth, 2 * H / 3 - DateRulerHeight, paneWidth, DateRulerHeight);
-    platform::placeChild(*w.TimeForward, 326, 2 * H / 3 - DateRulerHeight, 320, DateRulerHeight);
-    platform::placeChild(*w.TimeBackward, 0, 2 * H / 3 - DateRulerHeight, 325, DateRulerHeight);
+        platform::placeChild(*w.indicatorPanes[k], RulerWidth, (6 + k) * H / 9, paneWidth, H / 9);
+    platform::placeChild(*w.priceRuler, 0, ReadOutHeight, RulerWidth, 2 * H / 3 - 520);
+    platform::placeChild(*w.dateRuler, RulerWidth, 2 * H / 3 - DateRulerHeight, paneWidth, DateRulerHeight);
+    platform::placeChild(*w.newerArrow, 326, 2 * H / 3 - DateRulerHeight, 320, DateRulerHeight);
+    platform::placeChild(*w.olderArrow, 0, 2 * H / 3 - DateRulerHeight, 325, DateRulerHeight);
     for (int k = 0; k < PaneCount; ++k)
-        platform::placeChild(*w.techRulers[k], 0, (6 + k) * H / 9, RulerWidth, H / 9);
+        platform::placeChild(*w.indicatorRulers[k], 0, (6 + k) * H / 9, RulerWidth, H / 9);
 }
 
 }   // namespace

@@ -1,7 +1,7 @@
 // REvuved's company-name lookup and the history-update confirmation.
 
-#include "chart/CaptionText.h"
 #include "chart/ChartPrivate.h"
+#include "controllers/CaptionText.h"
 #include "history/CompanyNameAnswer.h"
 #include "history/LookupAddress.h"
 #include "history/OpenURL.h"
@@ -27,7 +27,7 @@ QString answerFor(const QString &ticker)
 
 void REvuved::DrawLabel()
 {
-    QLabel *caption = d->widgets.CaptionLabel;
+    QLabel *caption = d->widgets.dayReadout;
     if (caption->text().size() < KnownCaptionLength) {
         const QString ticker = ticker_name;
         const QPointer<REvuved> self(this);
@@ -36,14 +36,14 @@ void REvuved::DrawLabel()
             return;   // the host closed the chart while the lookup waited
         if (const std::optional<QString> text = labelCaption(answer, ticker))
             caption->setText(shownInLabel(*text, *caption));
-        d->document.company_name = caption->text();
+        d->model.companyName() = caption->text();
     }
     emit CompanyNameResolved();
 }
 
 void REvuved::DrawLabelNoEvent()
 {
-    QLabel *caption = d->widgets.CaptionLabel;
+    QLabel *caption = d->widgets.dayReadout;
     if (caption->text().size() >= KnownCaptionLength)
         return;
     const QString ticker = ticker_name;
@@ -52,7 +52,7 @@ void REvuved::DrawLabelNoEvent()
     if (!self)
         return;
     caption->setText(shownInLabel(labelCaptionNoEvent(answer, ticker), *caption));
-    d->document.company_name = caption->text();
+    d->model.companyName() = caption->text();
 }
 
 void REvuved::UpdateHistData() { platform::messageBox(this, QStringLiteral("data updated"), QMessageBox::NoIcon); }

@@ -34,8 +34,7 @@ void REvuved::PrintEntireChart()
     platform::Surface page(printer, twipsPerPixel, twipsPerPixel);
     if (!page.begin())
         throw ControlError(platform::PrinterError);
-    const ChartDocument document = Private::documentOf(*this);
-    PrintChart(page, PrintInput{document, *d->history, d->dates, d->scale, overlayParameters().custom_ma_period});
+    PrintChart(page, d->model);
 }
 
 }   // namespace quotechart

@@ -1,41 +1,55 @@
 #pragma once
-// What REvuved keeps behind its public interface.
+// What REvuved keeps behind its public interface: its child controls, the
+// chart model, and the controllers its events go to.
 
-#include "chart/CaptionText.h"
-#include "document/ChartDocument.h"
 #include "chart/ChartWidgets.h"
-#include "chart/InteractionState.h"
-#include "history/DayDates.h"
+#include "controllers/CrosshairController.h"
+#include "controllers/NavigationController.h"
 #include "controllers/PopupMenu.h"
+#include "controllers/PopupMenuController.h"
+#include "controllers/SettingsTabController.h"
+#include "controllers/TransactionListMenu.h"
+#include "controllers/TransactionListView.h"
+#include "controllers/TransactionRecorder.h"
+#include "document/ChartModel.h"
 #include "platform/SettingsStore.h"
-#include "quotechart/PriceHistory.h"
 #include "quotechart/REvuved.h"
-#include "document/PriceScale.h"
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
 namespace quotechart {
 
 struct REvuved::Private {
+    explicit Private(REvuved &chart);
+
+    REvuved &chart;
     // Every redraw reads a colour from the store; a large store stays parsed
     // for the chart's lifetime instead of being parsed for each.
     platform::SettingsStore::KeepParsed keptSettings;
     ChartWidgets widgets;
-    DocumentState document;
-    InteractionState interaction;
-    PopupMenus menus;
-    PriceScale scale;   // of the last drawing of the price pane
+    ChartModel model;
     QPrinter *printer = nullptr;   // the host's, not owned
-    std::unique_ptr<PriceHistory> history = std::make_unique<PriceHistory>();
-    DayDates dates;   // the history's dates, read as they are needed
-    ShownCompanyName captionCompany;
 
-    // The chart's document as one value, and back: the way writers and the
-    // printer get it and readers return it.
-    static ChartDocument documentOf(const REvuved &chart);
-    static void adoptDocument(REvuved &chart, const ChartDocument &document);
+    // The views and controllers go before the model and the widgets they
+    // work on (members are destroyed in reverse).
+    PopupMenus menus;
+    std::optional<TransactionListView> transactionListView;
+    std::optional<TransactionRecorder> recorder;
+    std::optional<CrosshairController> crosshair;
+    std::optional<NavigationController> navigation;
+    std::optional<PopupMenuController> popupMenu;
+    std::optional<SettingsTabController> settingsTab;
+    std::optional<TransactionListMenu> transactionListMenu;
+
+    // Start-up of the controllers, once the chart's defaults and stored
+    // settings are in the model.
+    void connectControllers();
+    // What the controllers may ask of the chart: Clear, and the window redraw.
+    ChartActions actions();
+    void redraw();
 };
 
 }   // namespace quotechart

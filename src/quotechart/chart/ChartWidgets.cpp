@@ -91,14 +91,14 @@ bool namesAndCaptionsFit(const QFont &font, int comboText)
 // indicator name fits its combo and every period caption its label.
 void chooseSidePanelFont(ChartWidgets &w)
 {
-    QFont font = w.SSTab1->font();
-    const int comboText = comboTextWidth(*w.Combo[0]);
+    QFont font = w.sidePanel->font();
+    const int comboText = comboTextWidth(*w.indicatorCombos[0]);
     for (double points = LargestPanelPoints; points >= SmallestPanelPoints; points -= 0.5) {
         font.setPointSizeF(points);
         if (namesAndCaptionsFit(font, comboText))
             break;
     }
-    w.SSTab1->setFont(font);
+    w.sidePanel->setFont(font);
 }
 
 // Pane k's indicator choice and its three captioned period fields, in a
@@ -106,44 +106,45 @@ void chooseSidePanelFont(ChartWidgets &w)
 void createPaneSettings(ChartWidgets &w, int k)
 {
     const int top = 22 + (k - 1) * 100;
-    QComboBox *combo = named(new QComboBox(w.Frame2), arrayName("Combo", k));
+    QComboBox *combo = named(new QComboBox(w.indicatorsFrame), arrayName("Combo", k));
     combo->setGeometry(7, top, 139, 22);
-    w.Combo[k - 1] = combo;
+    w.indicatorCombos[k - 1] = combo;
     PeriodFieldWidgets &fields = w.periodFields[k - 1];
     for (int row = 0; row < 3; ++row) {
         const QByteArray labelName = "Label" + QByteArray::number(row + 1);
         const QByteArray textName = "Text" + QByteArray::number(row + 1);
-        fields.labels[row] = named(new QLabel(w.Frame2), arrayName(labelName.constData(), k));
+        fields.labels[row] = named(new QLabel(w.indicatorsFrame), arrayName(labelName.constData(), k));
         fields.labels[row]->setGeometry(7, top + 27 + row * 23, PeriodLabelWidth, 20);
-        fields.texts[row] = named(new QLineEdit(w.Frame2), arrayName(textName.constData(), k));
+        fields.texts[row] = named(new QLineEdit(w.indicatorsFrame), arrayName(textName.constData(), k));
         fields.texts[row]->setGeometry(97, top + 26 + row * 23, 49, 21);
     }
 }
 
 void createSidePanel(QWidget &chart, ChartWidgets &w)
 {
-    w.SSTab1 = named(new QTabWidget(&chart), QStringLiteral("SSTab1"));
+    w.sidePanel = named(new QTabWidget(&chart), QStringLiteral("SSTab1"));
     w.indicatorsTab = new QWidget;
     w.transactionsTab = new QWidget;
-    w.SSTab1->addTab(w.indicatorsTab, QObject::tr("Indicators"));
-    w.SSTab1->addTab(w.transactionsTab, QObject::tr("Transactions"));
+    w.sidePanel->addTab(w.indicatorsTab, QObject::tr("Indicators"));
+    w.sidePanel->addTab(w.transactionsTab, QObject::tr("Transactions"));
 
-    w.Frame2 = named(new QGroupBox(QStringLiteral("Indicators"), w.indicatorsTab), QStringLiteral("Frame2"));
+    w.indicatorsFrame = named(new QGroupBox(QStringLiteral("Indicators"), w.indicatorsTab), QStringLiteral("Frame2"));
     for (int k = 1; k <= PaneCount; ++k)
         createPaneSettings(w, k);
-    w.Command1 = named(new QPushButton(QStringLiteral("Apply now"), w.Frame2), QStringLiteral("Command1"));
-    w.Command1->setGeometry(7, 0, 139, 25);
+    w.applyButton = named(new QPushButton(QStringLiteral("Apply now"), w.indicatorsFrame), QStringLiteral("Command1"));
+    w.applyButton->setGeometry(7, 0, 139, 25);
 
-    w.ListView1 = named(new QTreeWidget(w.transactionsTab), QStringLiteral("ListView1"));
-    w.ListView1->setColumnCount(4);
-    w.ListView1->setHeaderLabels({QString(), QStringLiteral("Price"), QStringLiteral("Date"), QStringLiteral("%")});
-    w.ListView1->setRootIsDecorated(false);
-    w.ListView1->setSortingEnabled(false);
-    w.ListView1->setItemDelegate(new GridLineDelegate(w.ListView1));
-    w.SumGain = named(new QLabel(QStringLiteral("Summarized gain"), w.transactionsTab), QStringLiteral("SumGain"));
-    w.CumGain = named(new QLabel(QStringLiteral("Cumulative gain"), w.transactionsTab), QStringLiteral("CumGain"));
-    w.SumGain->setGeometry(2, 0, 160, 20);
-    w.CumGain->setGeometry(2, 0, 160, 20);
+    w.transactionList = named(new QTreeWidget(w.transactionsTab), QStringLiteral("ListView1"));
+    w.transactionList->setColumnCount(4);
+    w.transactionList->setHeaderLabels(
+        {QString(), QStringLiteral("Price"), QStringLiteral("Date"), QStringLiteral("%")});
+    w.transactionList->setRootIsDecorated(false);
+    w.transactionList->setSortingEnabled(false);
+    w.transactionList->setItemDelegate(new GridLineDelegate(w.transactionList));
+    w.sumGainLabel = named(new QLabel(QStringLiteral("Summarized gain"), w.transactionsTab), QStringLiteral("SumGain"));
+    w.cumGainLabel = named(new QLabel(QStringLiteral("Cumulative gain"), w.transactionsTab), QStringLiteral("CumGain"));
+    w.sumGainLabel->setGeometry(2, 0, 160, 20);
+    w.cumGainLabel->setGeometry(2, 0, 160, 20);
     chooseSidePanelFont(w);
 }
 
@@ -152,19 +153,19 @@ void createSidePanel(QWidget &chart, ChartWidgets &w)
 ChartWidgets createChartWidgets(QWidget &chart)
 {
     ChartWidgets w;
-    w.Picture1 = pictureBox(chart, QStringLiteral("Picture1"));
+    w.pricePane = pictureBox(chart, QStringLiteral("Picture1"));
     for (int k = 0; k < PaneCount; ++k) {
-        w.techPanes[k] = pictureBox(chart, QStringLiteral("Picture%1").arg(k + 2));
-        w.techRulers[k] = pictureBox(chart, QStringLiteral("TechRuler%1").arg(k + 1));
+        w.indicatorPanes[k] = pictureBox(chart, QStringLiteral("Picture%1").arg(k + 2));
+        w.indicatorRulers[k] = pictureBox(chart, QStringLiteral("TechRuler%1").arg(k + 1));
     }
-    w.PriceRuler = pictureBox(chart, QStringLiteral("PriceRuler"));
-    w.DateRuler = pictureBox(chart, QStringLiteral("DateRuler"));
-    w.CaptionLabel = label(chart, QStringLiteral("CaptionLabel"));
-    w.ChangeLabel = label(chart, QStringLiteral("ChangeLabel"));
-    w.TimeBackward = arrowLabel(chart, QStringLiteral("TimeBackward"), QStringLiteral("<<"));
-    w.TimeForward = arrowLabel(chart, QStringLiteral("TimeForward"), QStringLiteral(">>"));
-    w.Timer1 = named(new QTimer(&chart), QStringLiteral("Timer1"));
-    w.Timer2 = named(new QTimer(&chart), QStringLiteral("Timer2"));
+    w.priceRuler = pictureBox(chart, QStringLiteral("PriceRuler"));
+    w.dateRuler = pictureBox(chart, QStringLiteral("DateRuler"));
+    w.dayReadout = label(chart, QStringLiteral("CaptionLabel"));
+    w.changeReadout = label(chart, QStringLiteral("ChangeLabel"));
+    w.olderArrow = arrowLabel(chart, QStringLiteral("TimeBackward"), QStringLiteral("<<"));
+    w.newerArrow = arrowLabel(chart, QStringLiteral("TimeForward"), QStringLiteral(">>"));
+    w.newerRepeat = named(new QTimer(&chart), QStringLiteral("Timer1"));
+    w.olderRepeat = named(new QTimer(&chart), QStringLiteral("Timer2"));
     createSidePanel(chart, w);
     return w;
 }

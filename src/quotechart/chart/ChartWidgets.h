@@ -1,7 +1,9 @@
 #pragma once
 // The chart's child controls, created with the object names the interface
-// gives them ("Picture1", "Combo(2)", "Text1(3)", ...).
+// gives them ("Picture1", "Combo(2)", "Text1(3)", ...); the members say what
+// each one is.
 
+#include "controllers/SettingsTabController.h"
 #include "document/PaneSettings.h"
 
 #include <array>
@@ -22,35 +24,29 @@ class PictureBox;
 
 namespace quotechart {
 
-// The three captioned period fields of one indicator pane's settings.
-struct PeriodFieldWidgets {
-    std::array<QLabel *, 3> labels{};     // Label1(k), Label2(k), Label3(k)
-    std::array<QLineEdit *, 3> texts{};   // Text1(k), Text2(k), Text3(k)
-};
-
 struct ChartWidgets {
-    platform::PictureBox *Picture1 = nullptr;                    // price pane
-    std::array<platform::PictureBox *, PaneCount> techPanes{};   // Picture2..Picture4
-    platform::PictureBox *PriceRuler = nullptr;
-    platform::PictureBox *DateRuler = nullptr;
-    std::array<platform::PictureBox *, PaneCount> techRulers{};   // TechRuler1..TechRuler3
-    QLabel *CaptionLabel = nullptr;
-    QLabel *ChangeLabel = nullptr;
-    QLabel *TimeBackward = nullptr;
-    QLabel *TimeForward = nullptr;
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer2 = nullptr;
+    platform::PictureBox *pricePane = nullptr;                         // Picture1
+    std::array<platform::PictureBox *, PaneCount> indicatorPanes{};    // Picture2..Picture4
+    platform::PictureBox *priceRuler = nullptr;                        // PriceRuler
+    platform::PictureBox *dateRuler = nullptr;                         // DateRuler
+    std::array<platform::PictureBox *, PaneCount> indicatorRulers{};   // TechRuler1..TechRuler3
+    QLabel *dayReadout = nullptr;                                      // CaptionLabel
+    QLabel *changeReadout = nullptr;                                   // ChangeLabel
+    QLabel *olderArrow = nullptr;                                      // TimeBackward "<<"
+    QLabel *newerArrow = nullptr;                                      // TimeForward ">>"
+    QTimer *newerRepeat = nullptr;                                     // Timer1
+    QTimer *olderRepeat = nullptr;                                     // Timer2
 
-    QTabWidget *SSTab1 = nullptr;
+    QTabWidget *sidePanel = nullptr;   // SSTab1
     QWidget *indicatorsTab = nullptr;
     QWidget *transactionsTab = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    std::array<QComboBox *, PaneCount> Combo{};
+    QGroupBox *indicatorsFrame = nullptr;                   // Frame2
+    std::array<QComboBox *, PaneCount> indicatorCombos{};   // Combo(1)..Combo(3)
     std::array<PeriodFieldWidgets, PaneCount> periodFields;
-    QPushButton *Command1 = nullptr;
-    QTreeWidget *ListView1 = nullptr;
-    QLabel *SumGain = nullptr;
-    QLabel *CumGain = nullptr;
+    QPushButton *applyButton = nullptr;       // Command1, "Apply now"
+    QTreeWidget *transactionList = nullptr;   // ListView1
+    QLabel *sumGainLabel = nullptr;           // SumGain
+    QLabel *cumGainLabel = nullptr;           // CumGain
 };
 
 // Creates every child of `chart`; nothing is placed or drawn yet.

@@ -1,17 +1,20 @@
-// REvuved: start-up, layout on resize, the redraw sequence and the small
-// property accessors. The drawing and the file work live in their folders.
+// REvuved: start-up, layout on resize, the window redraw, the small property
+// accessors, and the public methods that hand over to a controller. The
+// drawing, the history, the chart file, printing and the lookup have files
+// of their own here; what the user's mouse, keys and menus do lives in the
+// controllers.
 
 #include "quotechart/REvuved.h"
 
-#include "chart/ChartColors.h"
+#include "chart/ChartColours.h"
 #include "chart/ChartLayout.h"
 #include "chart/ChartPrivate.h"
-#include "document/OverlayParameters.h"
 #include "chart/StoredPaneSettings.h"
 #include "indicators/IndicatorCatalogue.h"
 #include "platform/PictureBox.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -22,7 +25,7 @@ namespace {
 void fillIndicatorCombos(ChartWidgets &w, const std::array<PaneSettings, PaneCount> &panes)
 {
     for (int k = 0; k < PaneCount; ++k) {
-        QComboBox *combo = w.Combo[k];
+        QComboBox *combo = w.indicatorCombos[k];
         for (const IndicatorInfo &indicator : indicatorCatalogue)
             combo->addItem(QLatin1String(indicator.name));
         combo->setCurrentIndex(-1);   // no selection unless a valid indicator is stored
@@ -33,26 +36,85 @@ void fillIndicatorCombos(ChartWidgets &w, const std::array<PaneSettings, PaneCou
 
 }   // namespace
 
-REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>())
-{
-    d->widgets = createChartWidgets(*this);
-    ChartWidgets &w = d->widgets;
+REvuved::Private::Private(REvuved &chart)
+    : chart(chart), widgets(createChartWidgets(chart)), model({chart.ticker_name, chart.buy_number, chart.sell_number,
+                                                               chart.starting_date_local, chart.ending_date_local})
+{}
 
+ChartActions REvuved::Private::actions()
+{
+    return {[this] { chart.Clear(); }, [this] { redraw(); }};
+}
+
+// The window redraw. Each step runs even when an earlier one failed; a
+// failure is the host's to see only when it calls the step itself.
+void REvuved::Private::redraw()
+{
+    chart.Clear();
+    const auto step = [](auto &&draw) {
+        try {
+            draw();
+        } catch (const ControlError &) {
+        }
+    };
+    step([this] { chart.DrawPriceRuler(model.newestDay(), model.oldestDay()); });
+    step([this] { chart.DrawDateRuler(model.newestDay(), model.oldestDay()); });
+    step([this] { chart.DisplayChart(model.newestDay(), model.oldestDay()); });
+    auto &panes = model.panes();
+    chart.DisplayTechnicalIndicators(panes[0].indicator, panes[1].indicator, panes[2].indicator);
+}
+
+void REvuved::Private::connectControllers()
+{
+    ChartWidgets &w = widgets;
+    menus = createPopupMenus(chart);
+    transactionListView.emplace(model.transactionLog(), *w.transactionList, *w.sumGainLabel, *w.cumGainLabel);
+    recorder.emplace(model, *w.pricePane, chart);
+    crosshair.emplace(model,
+                      CrosshairVariables{chart.OldVerticalLineX, chart.OldHorizontalLineY,
+                                         chart.isVerticalLineDisplayed, chart.isHorizontalLineDisplayed},
+                      CrosshairTargets{*w.pricePane, w.indicatorPanes, *w.dateRuler, *w.dayReadout, *w.changeReadout},
+                      [this](float x, float y) { popupMenu->open(x, y); });
+    navigation.emplace(model,
+                       NavigationWidgets{*w.newerArrow, *w.olderArrow, *w.newerRepeat, *w.olderRepeat, *w.pricePane},
+                       actions());
+    popupMenu.emplace(model, menus, chart, *w.pricePane, *recorder, crosshair->pointer(), actions());
+    settingsTab.emplace(model, SettingsTabWidgets{*w.sidePanel, w.indicatorCombos, w.periodFields, *w.applyButton},
+                        chart, actions());
+    transactionListMenu.emplace(model, *w.transactionList, *menus.listMenu, *menus.deleteTransaction, chart, actions());
+
+    platform::PictureBox *pane = w.pricePane;
+    QObject::connect(pane, &platform::PictureBox::mouseDown, &chart,
+                     [this](int button, int, float x, float y) { crosshair->pricePaneMouseDown(button, x, y); });
+    QObject::connect(pane, &platform::PictureBox::mouseMove, &chart,
+                     [this](int button, int, float x, float y) { crosshair->pricePaneMouseMove(button, x, y); });
+    QObject::connect(pane, &platform::PictureBox::mouseUp, &chart,
+                     [this](int button, int, float x, float y) { crosshair->pricePaneMouseUp(button, x, y); });
+    QObject::connect(w.priceRuler, &platform::PictureBox::mouseDown, &chart,
+                     [this](int button, int, float, float y) { crosshair->priceRulerMouse(button, y); });
+    QObject::connect(w.priceRuler, &platform::PictureBox::mouseMove, &chart,
+                     [this](int button, int, float, float y) { crosshair->priceRulerMouse(button, y); });
+    pane->setCursor(Qt::CrossCursor);
+    chart.setFocusPolicy(Qt::ClickFocus);   // a click on any pane gives the chart the keys
+}
+
+REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>(*this))
+{
+    ChartWidgets &w = d->widgets;
+    ChartModel &model = d->model;
     starting_date_local = 1;
     ending_date_local = 200;
-    d->interaction.combo_setup_done = false;
-    d->document.switches = DrawingSwitches{};
-    overlayParameters() = OverlayParameters{};
+    model.switches() = DrawingSwitches{};
+    model.overlays() = OverlayParameters{};
     isVerticalLineDisplayed = isHorizontalLineDisplayed = false;
-    w.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    w.ListView1->setAllColumnsShowFocus(true);
+    w.transactionList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    w.transactionList->setAllColumnsShowFocus(true);
     buy_number = sell_number = 0;
     const platform::SettingsStore::Session store;   // one reading of the store for all of start-up
     applyStoredColours(w, ColourDefaults::StartUp, store);
-    d->document.pane_settings = readStoredPaneSettings(store);
-    fillIndicatorCombos(w, d->document.pane_settings);
-    connectInteraction();
-    connectSettingsTab();
+    model.panes() = readStoredPaneSettings(store);
+    fillIndicatorCombos(w, model.panes());
+    d->connectControllers();
 }
 
 REvuved::~REvuved() = default;
@@ -60,55 +122,49 @@ REvuved::~REvuved() = default;
 void REvuved::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    layOutChildren();
-    redraw();
+    layOutChart(*this, d->widgets);
+    d->redraw();
 }
 
-void REvuved::layOutChildren() { layOutChart(*this, d->widgets); }
-
-// The window redraw. Each step runs even when an earlier one failed; a
-// failure is the host's to see only when it calls the step itself.
-void REvuved::redraw()
+void REvuved::keyPressEvent(QKeyEvent *event)
 {
-    Clear();
-    const auto step = [](auto &&draw) {
-        try {
-            draw();
-        } catch (const ControlError &) {
-        }
-    };
-    step([this] { DrawPriceRuler(starting_date_local, ending_date_local); });
-    step([this] { DrawDateRuler(starting_date_local, ending_date_local); });
-    step([this] { DisplayChart(starting_date_local, ending_date_local); });
-    auto &panes = d->document.pane_settings;
-    DisplayTechnicalIndicators(panes[0].indicator, panes[1].indicator, panes[2].indicator);
+    if (d->navigation->key(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void REvuved::Clear()
 {
     ChartWidgets &w = d->widgets;
-    w.Picture1->surface().clear();
-    for (platform::PictureBox *ruler : w.techRulers)
+    w.pricePane->surface().clear();
+    for (platform::PictureBox *ruler : w.indicatorRulers)
         ruler->surface().clear();
-    w.PriceRuler->surface().clear();
-    w.DateRuler->surface().clear();
+    w.priceRuler->surface().clear();
+    w.dateRuler->surface().clear();
     isVerticalLineDisplayed = false;
     isHorizontalLineDisplayed = false;
 }
 
+void REvuved::GoBackward() { d->navigation->pageOlder(); }
+void REvuved::GoForward() { d->navigation->pageNewer(); }
+void REvuved::ZoomIn() { d->navigation->zoomIn(); }
+void REvuved::ZoomOut() { d->navigation->zoomOut(); }
+void REvuved::UpdateCaption(float &x) { d->crosshair->updateReadouts(x); }
+
 void REvuved::SetColors() { applyStoredColours(d->widgets, ColourDefaults::SetColors); }
 
-QString REvuved::CompanyName() const { return d->widgets.CaptionLabel->text(); }
-bool REvuved::MA10() const { return d->document.switches.ma10_flag; }
-bool REvuved::MA50() const { return d->document.switches.ma50_flag; }
-bool REvuved::MA200() const { return d->document.switches.ma200_flag; }
-bool REvuved::MACustom() const { return d->document.switches.macustom_flag; }
+QString REvuved::CompanyName() const { return d->widgets.dayReadout->text(); }
+bool REvuved::MA10() const { return d->model.switches().ma10_flag; }
+bool REvuved::MA50() const { return d->model.switches().ma50_flag; }
+bool REvuved::MA200() const { return d->model.switches().ma200_flag; }
+bool REvuved::MACustom() const { return d->model.switches().macustom_flag; }
 int16_t REvuved::MaximumInput() const { return 0; }
 void REvuved::setMaximumInput(int16_t) {}
-int16_t REvuved::TechInd1() const { return d->document.pane_settings[0].indicator; }
-int16_t REvuved::TechInd2() const { return d->document.pane_settings[1].indicator; }
-int16_t REvuved::TechInd3() const { return d->document.pane_settings[2].indicator; }
+int16_t REvuved::TechInd1() const { return d->model.panes()[0].indicator; }
+int16_t REvuved::TechInd2() const { return d->model.panes()[1].indicator; }
+int16_t REvuved::TechInd3() const { return d->model.panes()[2].indicator; }
 
-const PriceHistory &REvuved::history() const { return *d->history; }
+const PriceHistory &REvuved::history() const { return d->model.history(); }
 
 }   // namespace quotechart

@@ -76,15 +76,15 @@ void addTransaction(int16_t &count, std::array<int16_t, TransactionTables::capac
 
 }   // namespace
 
-void readChartFile(QByteArrayView text, ChartFileTarget &t)
+void readChartFile(QByteArrayView text, ChartDocument &t, const std::function<void(int k)> &indicatorStored)
 {
     ItemReader items(text);
     t.ticker_name = items.next();
     for (int k = 0; k < PaneCount; ++k) {
-        PaneSettings &pane = t.pane_settings[std::size_t(k)];
-        pane.indicator = valueOf(items.next());
-        if (t.indicatorStored)
-            t.indicatorStored(k);
+        t.state.pane_settings[std::size_t(k)].indicator = valueOf(items.next());
+        if (indicatorStored)
+            indicatorStored(k);
+        PaneSettings &pane = t.state.pane_settings[std::size_t(k)];
         for (std::size_t field = 0; field < 13; ++field)
             pane.*periodFields[field].member = valueOf(items.next());
     }
@@ -102,9 +102,9 @@ void readChartFile(QByteArrayView text, ChartFileTarget &t)
             continue;
         const int16_t day = valueOf(item);
         if (buy)
-            addTransaction(t.buy_number, t.transactions.buy_days, day);
+            addTransaction(t.buy_number, t.state.transactions.buy_days, day);
         if (sell)
-            addTransaction(t.sell_number, t.transactions.sell_days, day);
+            addTransaction(t.sell_number, t.state.transactions.sell_days, day);
     }
 }
 

@@ -37,31 +37,31 @@ void separator(QMenu *parent, const char *name) { parent->addSeparator()->setObj
 PopupMenus createPopupMenus(QWidget &owner)
 {
     PopupMenus m;
-    m.mnuPopup = menu(owner, "mnuPopup", "Popup");
-    QMenu *averages = submenu(m.mnuPopup, "mnuPopupMA", "Moving  Averages");
-    m.mnuPopupMA10Days = entry(averages, "mnuPopupMA10Days", "10 Days");
-    m.mnuPopupMA50Days = entry(averages, "mnuPopupMA50Days", "50 Days");
-    m.mnuPopupMA200Days = entry(averages, "mnuPopupMA200Days", "200 Days");
+    m.chartMenu = menu(owner, "mnuPopup", "Popup");
+    QMenu *averages = submenu(m.chartMenu, "mnuPopupMA", "Moving  Averages");
+    m.ma10Days = entry(averages, "mnuPopupMA10Days", "10 Days");
+    m.ma50Days = entry(averages, "mnuPopupMA50Days", "50 Days");
+    m.ma200Days = entry(averages, "mnuPopupMA200Days", "200 Days");
     separator(averages, "mnuPopupMASeparator");
-    m.mnuPopupMACustom = entry(averages, "mnuPopupMACustom", "Custom");
-    QMenu *indicators = submenu(m.mnuPopup, "mnuPriceIndicators", "Price Indicators");
-    m.mnuPriceIndicatorsBands = entry(indicators, "mnuPriceIndicatorsBands", "Bollinger Bands");
-    m.mnuPriceIndicatorsEnvelopes = entry(indicators, "mnuPriceIndicatorsEnvelopes", "Envelopes");
-    m.mnuPopupHighLowClose = entry(m.mnuPopup, "mnuPopupHighLowClose", "High-Low-Close");
-    separator(m.mnuPopup, "mnuPopupSep2");
-    QMenu *grid = submenu(m.mnuPopup, "mnuGridSettings", "Grid Settings");
-    m.mnuGridSettingsVertical = entry(grid, "mnuGridSettingsVertical", "Vertical");
-    m.mnuGridSettingsHorizontal = entry(grid, "mnuGridSettingsHorizontal", "Horizontal");
-    separator(m.mnuPopup, "mnuPopupSep");
-    m.mnuPopupTimeRange = entry(m.mnuPopup, "mnuPopupTimeRange", "Time Range", false);
-    separator(m.mnuPopup, "mnuPopupSep3");
-    m.mnuPopupRecordBuy = entry(m.mnuPopup, "mnuPopupRecordBuy", "Record &Buy", false);
-    m.mnuPopupRecordSell = entry(m.mnuPopup, "mnuPopupRecordSell", "Record &Sell", false);
-    m.mnuPopupHideChart = entry(m.mnuPopup, "mnuPopupHideChart", "Hide Chart");
-    m.mnuPopupHideChart->setVisible(false);
+    m.customAverage = entry(averages, "mnuPopupMACustom", "Custom");
+    QMenu *indicators = submenu(m.chartMenu, "mnuPriceIndicators", "Price Indicators");
+    m.bollingerBands = entry(indicators, "mnuPriceIndicatorsBands", "Bollinger Bands");
+    m.envelopes = entry(indicators, "mnuPriceIndicatorsEnvelopes", "Envelopes");
+    m.highLowClose = entry(m.chartMenu, "mnuPopupHighLowClose", "High-Low-Close");
+    separator(m.chartMenu, "mnuPopupSep2");
+    QMenu *grid = submenu(m.chartMenu, "mnuGridSettings", "Grid Settings");
+    m.verticalGrid = entry(grid, "mnuGridSettingsVertical", "Vertical");
+    m.horizontalGrid = entry(grid, "mnuGridSettingsHorizontal", "Horizontal");
+    separator(m.chartMenu, "mnuPopupSep");
+    m.timeRange = entry(m.chartMenu, "mnuPopupTimeRange", "Time Range", false);
+    separator(m.chartMenu, "mnuPopupSep3");
+    m.recordBuy = entry(m.chartMenu, "mnuPopupRecordBuy", "Record &Buy", false);
+    m.recordSell = entry(m.chartMenu, "mnuPopupRecordSell", "Record &Sell", false);
+    m.hideChart = entry(m.chartMenu, "mnuPopupHideChart", "Hide Chart");
+    m.hideChart->setVisible(false);
 
-    m.mnuPopupListView = menu(owner, "mnuPopupListView", "Listview");
-    m.mnuPopupListViewDelete = entry(m.mnuPopupListView, "mnuPopupListViewDelete", "Delete", false);
+    m.listMenu = menu(owner, "mnuPopupListView", "Listview");
+    m.deleteTransaction = entry(m.listMenu, "mnuPopupListViewDelete", "Delete", false);
     return m;
 }
 

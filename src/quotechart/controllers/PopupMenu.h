@@ -11,22 +11,22 @@ class QWidget;
 namespace quotechart {
 
 struct PopupMenus {
-    QMenu *mnuPopup = nullptr;
-    QAction *mnuPopupMA10Days = nullptr;
-    QAction *mnuPopupMA50Days = nullptr;
-    QAction *mnuPopupMA200Days = nullptr;
-    QAction *mnuPopupMACustom = nullptr;
-    QAction *mnuPriceIndicatorsBands = nullptr;
-    QAction *mnuPriceIndicatorsEnvelopes = nullptr;
-    QAction *mnuPopupHighLowClose = nullptr;
-    QAction *mnuGridSettingsVertical = nullptr;
-    QAction *mnuGridSettingsHorizontal = nullptr;
-    QAction *mnuPopupTimeRange = nullptr;
-    QAction *mnuPopupRecordBuy = nullptr;
-    QAction *mnuPopupRecordSell = nullptr;
-    QAction *mnuPopupHideChart = nullptr;   // present, never visible
-    QMenu *mnuPopupListView = nullptr;
-    QAction *mnuPopupListViewDelete = nullptr;
+    QMenu *chartMenu = nullptr;
+    QAction *ma10Days = nullptr;
+    QAction *ma50Days = nullptr;
+    QAction *ma200Days = nullptr;
+    QAction *customAverage = nullptr;
+    QAction *bollingerBands = nullptr;
+    QAction *envelopes = nullptr;
+    QAction *highLowClose = nullptr;
+    QAction *verticalGrid = nullptr;
+    QAction *horizontalGrid = nullptr;
+    QAction *timeRange = nullptr;
+    QAction *recordBuy = nullptr;
+    QAction *recordSell = nullptr;
+    QAction *hideChart = nullptr;   // present, never visible
+    QMenu *listMenu = nullptr;
+    QAction *deleteTransaction = nullptr;
 };
 
 // Builds both menu trees as children of `owner`; nothing is connected.

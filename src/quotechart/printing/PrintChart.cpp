@@ -1,5 +1,6 @@
 #include "printing/PrintChart.h"
 
+#include "document/ChartModel.h"
 #include "indicators/IndicatorCatalogue.h"
 #include "platform/Surface.h"
 #include "printing/PageLayout.h"
@@ -10,11 +11,10 @@
 #include "printing/PaperPriceRuler.h"
 #include "printing/PrintArrow.h"
 #include "quotechart/ControlError.h"
-#include "render/Overlays.h"
-#include "render/PriceBars.h"
-#include "render/PriceChartView.h"
 #include "render/Arrow.h"
 #include "render/ArrowTip.h"
+#include "render/PriceChartView.h"
+#include "render/PricePane.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,31 +56,9 @@ void drawTitle(platform::SurfaceRegion &page, const PageLayout &layout, const QS
     page.print(Credit);
 }
 
-void drawPrices(platform::SurfaceRegion &area, const PriceChartView &view, const DrawingSwitches &on,
-                int16_t customPeriod)
-{
-    if (on.hide_chart_flag)
-        return;
-    area.setForeColor(Qt::black);
-    try {
-        on.high_low_close_flag ? drawPriceBars(area, view) : drawCloseLine(area, view);
-    } catch (const ControlError &) {
-        // A visible day outside the arrays ends the bars there, as on the screen.
-    }
-    const std::pair<bool, std::pair<int16_t, QColor>> averages[] = {
-        {on.ma10_flag, {10, PaperMA10}},
-        {on.ma50_flag, {50, PaperMA50}},
-        {on.ma200_flag, {200, PaperMA200}},
-        {on.macustom_flag, {customPeriod, PaperCustomMA}},
-    };
-    for (const auto &[shown, average] : averages) {
-        if (!shown)
-            continue;
-        area.setDrawWidth(2);
-        drawMovingAverage(area, view, average.first, average.second);
-        area.setDrawWidth(1);
-    }
-}
+// The paper prints the moving averages alone, two pixels wide in its own
+// colours; a day outside the arrays ends the bars, not the page.
+const PricePaneLook PaperPriceLook{{PaperMA10, PaperMA50, PaperMA200, PaperCustomMA}, 2, false, false};
 
 void drawArrows(platform::SurfaceRegion &area, const PriceChartView &view, const ChartDocument &doc)
 {
@@ -115,9 +93,10 @@ void printScaleLabels(platform::SurfaceRegion &page, const QRectF &band, const s
     page.setFont(before);
 }
 
-void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k, const PrintInput &in)
+void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k, const ChartDocument &doc,
+                        const PriceHistory &history)
 {
-    const PaneSettings &settings = in.document.state.pane_settings[std::size_t(k)];
+    const PaneSettings &settings = doc.state.pane_settings[std::size_t(k)];
     const IndicatorInfo *indicator = findIndicator(settings.indicator);
     if (!indicator)
         return;
@@ -126,43 +105,45 @@ void PrintIndicatorPane(platform::Surface &page, const PageLayout &layout, int k
     platform::SurfaceRegion band(page, bandRect.x(), bandRect.y(), bandRect.width(), bandRect.height());
     band.setBackColor(QColor(220, 220, 220));
     std::vector<RulerLabel> labels;
-    indicator->draw(PaneTarget{band, pane, PaneStrips, PaperValueFormat, &labels}, in.history,
-                    in.document.starting_date_local, in.document.ending_date_local, settings);
+    indicator->draw(PaneTarget{band, pane, PaneStrips, PaperValueFormat, &labels}, history, doc.starting_date_local,
+                    doc.ending_date_local, settings);
     printScaleLabels(page, bandRect, labels);
 }
 
 }   // namespace
 
-void PrintChart(platform::Surface &page, const PrintInput &in)
+void PrintChart(platform::Surface &page, ChartModel &model)
 {
     page.setCurrent(0, 0);
     page.print(QStringLiteral(" "));   // starts the page
     page.setDrawWidth(1);
-    const ChartDocument &doc = in.document;
+    const ChartDocument doc = model.document();
+    const PriceHistory &history = model.history();
     const DrawingSwitches &on = doc.state.switches;
-    const LegendContent legend{doc.state.company_name, on.ma10_flag,        on.ma50_flag,           on.ma200_flag,
-                               on.macustom_flag,       in.custom_ma_period, doc.state.pane_settings};
+    const int16_t customPeriod = model.overlays().custom_ma_period;
+    const LegendContent legend{doc.state.company_name, on.ma10_flag, on.ma50_flag,           on.ma200_flag,
+                               on.macustom_flag,       customPeriod, doc.state.pane_settings};
     const PageLayout layout = pageLayout(page.scaleWidth() - legendRoom(page, legend), page.scaleHeight());
     drawPaperFrame(page, layout);
     drawTitle(page, layout, doc.state.company_name);
 
-    const double paperScale = paperPriceScale(layout, in.scale).value_or(0.0);
+    const double paperScale = paperPriceScale(layout, model.scale()).value_or(0.0);
     page.setFontSize(7);
-    drawPaperPriceRuler(page, layout, in.scale, paperScale);
+    drawPaperPriceRuler(page, layout, model.scale(), paperScale);
     const QRectF areaRect = layout.priceArea();
     const DayAxis days = DayAxis::doubleSlot(areaRect.width(), doc.starting_date_local, doc.ending_date_local);
     page.setFontSize(DateLabelPoints);
-    drawPaperDateRuler(page, layout, in.history, in.dates, days);
+    drawPaperDateRuler(page, layout, history, model.dates(), days);
 
     platform::SurfaceRegion area(page, areaRect.x(), areaRect.y(), areaRect.width(), areaRect.height());
-    PriceScale scale = in.scale;
+    PriceScale scale = model.scale();
     scale.price_scale = float(paperScale);
-    const PriceChartView view{in.history, doc.starting_date_local, doc.ending_date_local, days,
+    const PriceChartView view{history, doc.starting_date_local, doc.ending_date_local, days,
                               PriceAxis(areaRect.height() + BarsDrop, scale)};
-    drawPrices(area, view, doc.state.switches, in.custom_ma_period);
+    drawPricePane(area, view, on, model.overlays(), PaperPriceLook);
     drawArrows(area, view, doc);
     for (int k = 0; k < PaneCount; ++k)
-        PrintIndicatorPane(page, layout, k, in);
+        PrintIndicatorPane(page, layout, k, doc, history);
 
     page.setFontSize(LegendPoints);
     drawPaperLegend(page, layout, legend);

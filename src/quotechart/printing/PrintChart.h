@@ -4,25 +4,16 @@
 // arrows, the three indicator panes through the screen's pane routines, and
 // the legend. Ends the page's batch (the print job).
 
-#include "document/ChartDocument.h"
-#include "history/DayDates.h"
-#include "quotechart/PriceHistory.h"
-#include "document/PriceScale.h"
-
 namespace platform {
 class Surface;
 }
 
 namespace quotechart {
 
-struct PrintInput {
-    const ChartDocument &document;
-    const PriceHistory &history;
-    DayDates &dates;
-    const PriceScale &scale;   // the screen ruler's lines, which the paper ruler keeps
-    int16_t custom_ma_period;
-};
+class ChartModel;
 
-void PrintChart(platform::Surface &page, const PrintInput &input);
+// The paper ruler keeps the lines of the screen's, from the model's price
+// scale of the last drawing.
+void PrintChart(platform::Surface &page, ChartModel &model);
 
 }   // namespace quotechart

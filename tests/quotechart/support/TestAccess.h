@@ -7,11 +7,11 @@
 namespace quotechart {
 
 struct TestAccess {
-    static DocumentState &document(REvuved &chart) { return chart.d->document; }
-    static InteractionState &interaction(REvuved &chart) { return chart.d->interaction; }
-    static PriceScale &scale(REvuved &chart) { return chart.d->scale; }
-    static PriceHistory &history(REvuved &chart) { return *chart.d->history; }
-    static void redraw(REvuved &chart) { chart.redraw(); }
+    static DocumentState &document(REvuved &chart) { return chart.d->model.state(); }
+    static const PointerPosition &interaction(REvuved &chart) { return chart.d->crosshair->pointer(); }
+    static PriceScale &scale(REvuved &chart) { return chart.d->model.scale(); }
+    static PriceHistory &history(REvuved &chart) { return chart.d->model.history(); }
+    static void redraw(REvuved &chart) { chart.d->redraw(); }
 };
 
 }   // namespace quotechart

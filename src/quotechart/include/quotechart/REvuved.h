@@ -24,8 +24,6 @@ class QPrinter;
 
 namespace quotechart {
 
-struct VisibleRange;
-
 class QUOTECHART_EXPORT REvuved : public QWidget {
     Q_OBJECT
 public:
@@ -150,47 +148,8 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void layOutChildren();
-    void redraw();
-    // Interaction (interaction/ChartInteraction.cpp).
-    void connectInteraction();
-    void picture1MouseDown(int button, float x, float y);
-    void picture1MouseMove(int button, float x, float y);
-    void picture1MouseUp(int button, float x, float y);
-    void priceRulerMouse(int button, float y);
-    void drawVerticalLine(float x);
-    void openPopupMenu(float x, float y);
-    void connectPopupMenu();
-    void toggle(bool &flag);
-    void chooseCustomAverage();
-    void chooseEnvelopes();
-    bool arrowEvent(QObject *watched, QEvent *event);
-    bool stepOlder();
-    bool stepNewer();
-    bool takeStep(const std::optional<VisibleRange> &moved);
-    void zoomByWheel(int angleDelta);
-    // The settings tab (interaction/SettingsTab.cpp).
-    void connectSettingsTab();
-    void comboIndexChanged(int k);
-    void comboActivated(int k);
-    void showIndicatorFields(int k);
-    void selectIndicator(int k);
-    void applyPeriods();
-    void setUpComboLists();
-    void openComboOnFocus(QObject *watched, Qt::FocusReason reason);
-    void drawTransactionArrow(float x, bool isBuy);
-    void drawArrowForDay(float x, int16_t day, bool isBuy);
-    // Transactions (chart/ChartTransactions.cpp, interaction/TransactionListMenu.cpp).
-    void drawRecordedArrow(float x, int16_t day, bool isBuy);
-    void recordSell(float x, int16_t day);
-    void connectTransactionList();
-    bool transactionListEvent(QObject *watched, QEvent *event);
-    void deleteLastTransaction();
-    void drawHiddenChartArrows();
-
     std::unique_ptr<Private> d;
     friend struct TestAccess;   // lets the library's own tests reach the private state
 };

@@ -1,4 +1,4 @@
-#include "chart/ChartColors.h"
+#include "chart/ChartColours.h"
 
 #include "chart/ChartWidgets.h"
 #include "platform/Colors.h"
@@ -46,30 +46,30 @@ void setLabelColour(QLabel *label, QPalette::ColorRole role, const QColor &colou
 
 void applyStoredColours(ChartWidgets &w, ColourDefaults defaults, const Session &store)
 {
-    w.Picture1->setBackColor(storedColour(store, "BkgChart", defaults, White, PaleYellow));
+    w.pricePane->setBackColor(storedColour(store, "BkgChart", defaults, White, PaleYellow));
 
     const QColor rulers = storedColour(store, "BkgRulers", defaults, 0, 0);
-    for (platform::PictureBox *ruler : w.techRulers)
+    for (platform::PictureBox *ruler : w.indicatorRulers)
         ruler->setBackColor(rulers);
-    w.PriceRuler->setBackColor(rulers);
-    w.DateRuler->setBackColor(rulers);
-    setLabelColour(w.ChangeLabel, QPalette::Window, rulers);
-    setLabelColour(w.CaptionLabel, QPalette::Window, rulers);
+    w.priceRuler->setBackColor(rulers);
+    w.dateRuler->setBackColor(rulers);
+    setLabelColour(w.changeReadout, QPalette::Window, rulers);
+    setLabelColour(w.dayReadout, QPalette::Window, rulers);
 
     const char *techKeys[PaneCount] = {"BkgTech1", "BkgTech2", "BkgTech3"};
     for (int k = 0; k < PaneCount; ++k)
-        w.techPanes[k]->setBackColor(storedColour(store, techKeys[k], defaults, White, PaleYellow));
+        w.indicatorPanes[k]->setBackColor(storedColour(store, techKeys[k], defaults, White, PaleYellow));
 
-    QPalette list = w.ListView1->palette();
+    QPalette list = w.transactionList->palette();
     list.setColor(QPalette::Base, storedColour(store, "BkgBuySell", defaults, White, LightGrey));
-    w.ListView1->setPalette(list);
+    w.transactionList->setPalette(list);
 
     const QColor text = storedColour(store, "BkgRulersText", defaults, White, White);
-    for (platform::PictureBox *ruler : w.techRulers)
+    for (platform::PictureBox *ruler : w.indicatorRulers)
         ruler->setForeColor(text);
-    w.PriceRuler->setForeColor(text);
-    w.DateRuler->setForeColor(text);
-    setLabelColour(w.CaptionLabel, QPalette::WindowText, text);
+    w.priceRuler->setForeColor(text);
+    w.dateRuler->setForeColor(text);
+    setLabelColour(w.dayReadout, QPalette::WindowText, text);
 }
 
 QColor marginStripColour()

@@ -1,4 +1,4 @@
-#include "chart/CaptionText.h"
+#include "controllers/CaptionText.h"
 
 #include "platform/TextExtent.h"
 

@@ -1,17 +1,15 @@
-// REvuved's indicator settings tab: each pane's combo and period fields, and
-// "Apply now", which checks the periods, takes them over, stores every
-// pane's settings and redraws.
+#include "controllers/SettingsTabController.h"
 
-#include "chart/ChartPrivate.h"
-#include "indicators/IndicatorCatalogue.h"
 #include "controllers/ValidateRange.h"
+#include "document/ChartModel.h"
+#include "indicators/IndicatorCatalogue.h"
 #include "platform/ErrorCodes.h"
 #include "platform/NumberText.h"
 #include "platform/Rounding.h"
 #include "platform/SettingsStore.h"
+#include "quotechart/ControlError.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,34 +69,34 @@ void storePanes(platform::SettingsStore::Session &store, const std::array<PaneSe
     for (int k = 0; k < PaneCount; ++k)
         for (int16_t PaneSettings::*member : StoreOrder)
             store.write(QLatin1String(keyOf(member)) + QString::number(k + 1),
-                                           QString::number(panes[std::size_t(k)].*member));
+                        QString::number(panes[std::size_t(k)].*member));
 }
 
 }   // namespace
 
-void REvuved::connectSettingsTab()
+SettingsTabController::SettingsTabController(ChartModel &model, SettingsTabWidgets widgets, QWidget &chart,
+                                             ChartActions actions)
+    : model_(model), widgets_(widgets), chart_(chart), actions_(std::move(actions))
 {
-    ChartWidgets &w = d->widgets;
     for (int k = 0; k < PaneCount; ++k) {
-        QComboBox *combo = w.Combo[std::size_t(k)];
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, k] { comboIndexChanged(k); });
-        connect(combo, &QComboBox::activated, this, [this, k] { comboActivated(k); });
+        QComboBox *combo = widgets_.indicatorCombos[std::size_t(k)];
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, k] { indexChanged(k); });
+        connect(combo, &QComboBox::activated, this, [this, k] { activated(k); });
         combo->installEventFilter(this);
-        fillPeriodFields(w.periodFields[std::size_t(k)], d->document.pane_settings[std::size_t(k)],
-                         combo->currentIndex());
+        fillPeriodFields(widgets_.periodFields[std::size_t(k)], model_.panes()[std::size_t(k)], combo->currentIndex());
     }
-    connect(w.Command1, &QPushButton::clicked, this, [this] { applyPeriods(); });
-    connect(w.SSTab1, &QTabWidget::currentChanged, this, [this] { setUpComboLists(); });
+    connect(&widgets_.applyButton, &QPushButton::clicked, this, [this] { applyPeriods(); });
+    connect(&widgets_.sidePanel, &QTabWidget::currentChanged, this, [this] { setUpComboLists(); });
     setUpComboLists();   // as the tab change of the first layout would
 }
 
 // The first tab change makes each combo's list tall enough for 12 entries.
-void REvuved::setUpComboLists()
+void SettingsTabController::setUpComboLists()
 {
-    if (d->interaction.combo_setup_done)
+    if (comboSetupDone_)
         return;
-    d->interaction.combo_setup_done = true;
-    for (QComboBox *combo : d->widgets.Combo)
+    comboSetupDone_ = true;
+    for (QComboBox *combo : widgets_.indicatorCombos)
         combo->setMaxVisibleItems(ComboListEntries);
 }
 
@@ -106,16 +104,16 @@ void REvuved::setUpComboLists()
 // it, and the user's choice of the entry already selected, which changes
 // nothing and announces itself only as `activated`. A choice that changes
 // the index announces itself both ways, the change first.
-void REvuved::comboIndexChanged(int k)
+void SettingsTabController::indexChanged(int k)
 {
-    d->interaction.selectionHandled[std::size_t(k)] = true;
-    QTimer::singleShot(0, this, [this, k] { d->interaction.selectionHandled[std::size_t(k)] = false; });
+    selectionHandled_[std::size_t(k)] = true;
+    QTimer::singleShot(0, this, [this, k] { selectionHandled_[std::size_t(k)] = false; });
     showIndicatorFields(k);
 }
 
-void REvuved::comboActivated(int k)
+void SettingsTabController::activated(int k)
 {
-    bool &handled = d->interaction.selectionHandled[std::size_t(k)];
+    bool &handled = selectionHandled_[std::size_t(k)];
     if (handled) {
         handled = false;
         return;
@@ -123,43 +121,55 @@ void REvuved::comboActivated(int k)
     showIndicatorFields(k);
 }
 
-void REvuved::showIndicatorFields(int k)
+void SettingsTabController::showIndicatorFields(int k)
 {
-    QComboBox *combo = d->widgets.Combo[std::size_t(k)];
-    PaneSettings &settings = d->document.pane_settings[std::size_t(k)];
+    QComboBox *combo = widgets_.indicatorCombos[std::size_t(k)];
+    PaneSettings &settings = model_.panes()[std::size_t(k)];
     settings.indicator = int16_t(combo->currentIndex() + 1);
-    fillPeriodFields(d->widgets.periodFields[std::size_t(k)], settings, combo->currentIndex());
-    redraw();
+    fillPeriodFields(widgets_.periodFields[std::size_t(k)], settings, combo->currentIndex());
+    actions_.redraw();
 }
 
-// The program's choice runs the same handling as the user's, also for the
-// entry already chosen; a number no combo entry has is the caller's error.
-void REvuved::selectIndicator(int k)
+void SettingsTabController::selectIndicator(int k)
 {
-    const int16_t indicator = d->document.pane_settings[std::size_t(k)].indicator;
+    const int16_t indicator = model_.panes()[std::size_t(k)].indicator;
     if (!findIndicator(indicator))
         throw ControlError(platform::InvalidPropertyValue);
-    QComboBox *combo = d->widgets.Combo[std::size_t(k)];
+    QComboBox *combo = widgets_.indicatorCombos[std::size_t(k)];
     if (combo->currentIndex() != indicator - 1)
         combo->setCurrentIndex(indicator - 1);   // handled as the change
     else
         showIndicatorFields(k);
 }
 
+// A combo given the focus by the keyboard opens its list at once (a click
+// opens it anyway).
+bool SettingsTabController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason == Qt::MouseFocusReason || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return false;
+    for (QComboBox *combo : widgets_.indicatorCombos)
+        if (watched == combo)
+            combo->showPopup();
+    return false;
+}
+
 // Every shown field is checked (each failure with its message); the valid
 // ones are taken over in order until a field that is no number ends it all.
 // Only when every field was valid are the settings stored and the chart
 // redrawn.
-void REvuved::applyPeriods()
+void SettingsTabController::applyPeriods()
 {
-    ChartWidgets &w = d->widgets;
-    const QPointer<REvuved> alive(this);
+    const QPointer<QWidget> alive(&chart_);
     bool allValid = true;
     for (int k = 0; k < PaneCount; ++k) {
-        const IndicatorInfo *indicator = indicatorAt(w.Combo[std::size_t(k)]->currentIndex());
+        const IndicatorInfo *indicator = indicatorAt(widgets_.indicatorCombos[std::size_t(k)]->currentIndex());
         if (!indicator)
             continue;
-        PeriodFieldWidgets &fields = w.periodFields[std::size_t(k)];
+        PeriodFieldWidgets &fields = widgets_.periodFields[std::size_t(k)];
         std::array<FieldCheck, 3> checks{};
         for (std::size_t i = 0; i < 3; ++i)
             if (indicator->periods[i].field) {
@@ -168,7 +178,7 @@ void REvuved::applyPeriods()
                     return;   // closed while a message was shown
                 allValid = allValid && checks[i] == FieldCheck::Valid;
             }
-        PaneSettings &settings = d->document.pane_settings[std::size_t(k)];
+        PaneSettings &settings = model_.panes()[std::size_t(k)];
         for (std::size_t i = 0; i < 3; ++i) {
             if (!indicator->periods[i].field || checks[i] == FieldCheck::OutOfRange)
                 continue;
@@ -182,13 +192,12 @@ void REvuved::applyPeriods()
     }
     if (!allValid)
         return;
-    Clear();
+    actions_.clear();
     platform::SettingsStore::Session store;   // the store is written once, when it ends
-    storePanes(store, d->document.pane_settings);
-    redraw();
+    storePanes(store, model_.panes());
+    actions_.redraw();
     for (int k = 0; k < PaneCount; ++k)
-        store.write(QStringLiteral("Tech%1").arg(k + 1),
-                    QString::number(d->document.pane_settings[std::size_t(k)].indicator));
+        store.write(QStringLiteral("Tech%1").arg(k + 1), QString::number(model_.panes()[std::size_t(k)].indicator));
 }
 
 }   // namespace quotechart
