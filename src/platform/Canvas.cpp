@@ -163,12 +163,12 @@ void Canvas::setComposition(QPainter &p, QPainter::CompositionMode mode)
     }
 }
 
-void Canvas::usePen(QPainter &p, const QColor &color, int width, LineStyle style)
+void Canvas::usePen(QPainter &p, const QColor &colour, int width, LineStyle style)
 {
-    const PenKey key{color.rgba(), width, style};
+    const PenKey key{colour.rgba(), width, style};
     if (penInUse_ && *penInUse_ == key)
         return;
-    QPen pen(color, width <= 1 ? 0 : width);
+    QPen pen(colour, width <= 1 ? 0 : width);
     pen.setCapStyle(Qt::SquareCap);
     if (const DashPattern pattern = dash(style); pattern.on != 0)
         pen.setDashPattern({qreal(pattern.on), qreal(pattern.off)});

@@ -87,7 +87,7 @@ public:
     void setComposition(QPainter &painter, QPainter::CompositionMode mode);
     // Sets the pen only when it differs from the one in use: a redraw strokes
     // thousands of lines with a handful of pens.
-    void usePen(QPainter &painter, const QColor &color, int width, LineStyle style);
+    void usePen(QPainter &painter, const QColor &colour, int width, LineStyle style);
     void forgetPen() { penInUse_.reset(); }
 
 private:

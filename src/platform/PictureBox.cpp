@@ -54,9 +54,9 @@ const QImage &PictureBox::image()
     return image_;
 }
 
-void PictureBox::setBackColor(const QColor &color)
+void PictureBox::setBackColor(const QColor &colour)
 {
-    surface_.setBackColor(color);
+    surface_.setBackColor(colour);
     update();
 }
 

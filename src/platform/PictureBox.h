@@ -30,9 +30,9 @@ public:
     const QImage &image();
 
     QColor backColor() const { return surface_.backColor(); }
-    void setBackColor(const QColor &color);
+    void setBackColor(const QColor &colour);
     QColor foreColor() const { return surface_.foreColor(); }
-    void setForeColor(const QColor &color) { surface_.setForeColor(color); }
+    void setForeColor(const QColor &colour) { surface_.setForeColor(colour); }
 
     // Size in twips.
     double scaleWidth() const { return width() * logicalTwipsX_; }

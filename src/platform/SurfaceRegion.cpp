@@ -139,7 +139,7 @@ void SurfaceRegion::clear()
 
 void SurfaceRegion::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor_); }
 
-void SurfaceRegion::line(double x1, double y1, double x2, double y2, const QColor &color)
+void SurfaceRegion::line(double x1, double y1, double x2, double y2, const QColor &colour)
 {
     // As the old Line statement did, the current position moves to the end point.
     currentX_ = x2;
@@ -157,7 +157,7 @@ void SurfaceRegion::line(double x1, double y1, double x2, double y2, const QColo
     }
     const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
     strokeLine(QPoint(pixelOf(px1, x1, tx), pixelOf(py1, y1, ty)), QPoint(pixelOf(px2, x2, tx), pixelOf(py2, y2, ty)),
-               color);
+               colour);
 }
 
 // The pixel of a position already multiplied by the inverse factor. A
@@ -171,13 +171,13 @@ int SurfaceRegion::pixelOf(double scaled, double twips, double twipsPerPixel)
     return int(nearest);
 }
 
-void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
+void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &colour)
 {
     if (!canvas_.device())
         return;
     if (drawWidth_ <= 1) {
         if (const std::optional<RasterTarget> target = rasterTarget()) {
-            rasterStroke(*target, from, to, color.rgb());
+            rasterStroke(*target, from, to, colour.rgb());
             changed(from, to, 1);
             return;
         }
@@ -185,7 +185,7 @@ void SurfaceRegion::strokeLine(QPoint from, QPoint to, const QColor &color)
     QPainter &p = painter();
     applyMode(p);
     // Wide pens draw solid.
-    canvas_.usePen(p, color, drawWidth_, drawWidth_ <= 1 ? drawStyle_ : LineStyle::Solid);
+    canvas_.usePen(p, colour, drawWidth_, drawWidth_ <= 1 ? drawStyle_ : LineStyle::Solid);
     if (from == to)
         p.drawPoint(from);
     else
@@ -215,21 +215,21 @@ void SurfaceRegion::rasterStroke(const RasterTarget &target, QPoint from, QPoint
 
 void SurfaceRegion::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor_); }
 
-void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor &color)
+void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor &colour)
 {
     QPoint a, b;
     if (!canvas_.device() || !toPixel(x1, y1, a) || !toPixel(x2, y2, b))
         return;
     const QRect corners = spanning(a, b);
     if (corners.width() == 1 || corners.height() == 1) {
-        strokeLine(corners.topLeft(), corners.bottomRight(), color);
+        strokeLine(corners.topLeft(), corners.bottomRight(), colour);
         return;
     }
     if (const std::optional<RasterTarget> target = rasterTarget()) {
         canvas_.writePendingRuns();
         // Each pixel of the outline once, so that no corner is inverted twice.
         const bool invert = drawMode_ == DrawMode::Invert;
-        const QRgb rgb = color.rgb();
+        const QRgb rgb = colour.rgb();
         const int l = corners.left(), r = corners.right(), t = corners.top(), b = corners.bottom();
         rasterLine(*target, {l, t}, {r, t}, rgb, invert, {}, LineEnd::Painted);
         rasterLine(*target, {l, b}, {r, b}, rgb, invert, {}, LineEnd::Painted);
@@ -243,19 +243,19 @@ void SurfaceRegion::box(double x1, double y1, double x2, double y2, const QColor
     // One stroke of the whole outline, so that no corner is inverted twice.
     QPainter &p = painter();
     applyMode(p);
-    canvas_.usePen(p, color, 1, LineStyle::Solid);
+    canvas_.usePen(p, colour, 1, LineStyle::Solid);
     p.drawRect(corners.adjusted(0, 0, -1, -1));
     changed(corners);
 }
 
 void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2) { fillBox(x1, y1, x2, y2, foreColor_); }
 
-void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2, const QColor &color)
+void SurfaceRegion::fillBox(double x1, double y1, double x2, double y2, const QColor &colour)
 {
     QPoint a, b;
     if (!toPixel(x1, y1, a) || !toPixel(x2, y2, b))
         return;
-    fillPixels(spanning(a, b), color);
+    fillPixels(spanning(a, b), colour);
 }
 
 void SurfaceRegion::bar(double x, double width, double y1, double y2)
@@ -273,7 +273,7 @@ void SurfaceRegion::bar(double x, double width, double y1, double y2)
                foreColor_);
 }
 
-void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)
+void SurfaceRegion::fillPixels(const QRect &rect, const QColor &colour)
 {
     if (!canvas_.device())
         return;
@@ -282,7 +282,7 @@ void SurfaceRegion::fillPixels(const QRect &rect, const QColor &color)
         return;
     QPainter &p = painter();
     applyMode(p);
-    p.fillRect(visible, color);
+    p.fillRect(visible, colour);
     changed(visible);
 }
 
@@ -332,14 +332,14 @@ double SurfaceRegion::textHeight() const
     return QFontMetricsF(font_, canvas_.device()).height() * canvas_.pixelRatio() * twipsPerPixelY();
 }
 
-void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int width)
+void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &colour, int width)
 {
     if (!canvas_.device() || from == to)
         return;
     if (width <= 1) {
         if (const std::optional<RasterTarget> target = rasterTarget()) {
             canvas_.writePendingRuns();
-            rasterLine(*target, from, to, color.rgb(), drawMode_ == DrawMode::Invert, {}, LineEnd::Unpainted);
+            rasterLine(*target, from, to, colour.rgb(), drawMode_ == DrawMode::Invert, {}, LineEnd::Unpainted);
             changed(from, to, 1);
             return;
         }
@@ -348,10 +348,10 @@ void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int w
     QPainter &p = painter();
     applyMode(p);
     if (width <= 1) {
-        canvas_.usePen(p, color, 1, LineStyle::Solid);
+        canvas_.usePen(p, colour, 1, LineStyle::Solid);
         p.drawPoints(pixels.constData(), int(pixels.size()));
     } else {
-        QPen pen(color, width);
+        QPen pen(colour, width);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
         canvas_.forgetPen();
@@ -360,7 +360,7 @@ void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &color, int w
     changed(from, to, width);
 }
 
-void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &color)
+void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &colour)
 {
     if (!canvas_.device() || polygon.isEmpty())
         return;
@@ -368,7 +368,7 @@ void SurfaceRegion::fillPolygonPixels(const QPolygon &polygon, const QColor &col
     applyMode(p);
     p.setPen(Qt::NoPen);
     canvas_.forgetPen();
-    p.setBrush(color);
+    p.setBrush(colour);
     p.drawPolygon(polygon, Qt::OddEvenFill);
     p.setBrush(Qt::NoBrush);
     changed(polygon.boundingRect());

@@ -59,9 +59,9 @@ public:
 
     // Drawing state.
     QColor foreColor() const { return foreColor_; }
-    void setForeColor(const QColor &color) { foreColor_ = color; }
+    void setForeColor(const QColor &colour) { foreColor_ = colour; }
     QColor backColor() const { return backColor_; }
-    void setBackColor(const QColor &color) { backColor_ = color; }
+    void setBackColor(const QColor &colour) { backColor_ = colour; }
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
     LineStyle drawStyle() const { return drawStyle_; }
@@ -86,11 +86,11 @@ public:
     // position to their end; boxes cover both corners.
     void clear();   // fills the region with the back colour; the current position goes to (0, 0)
     void line(double x1, double y1, double x2, double y2);
-    void line(double x1, double y1, double x2, double y2, const QColor &color);
+    void line(double x1, double y1, double x2, double y2, const QColor &colour);
     void box(double x1, double y1, double x2, double y2);
-    void box(double x1, double y1, double x2, double y2, const QColor &color);
+    void box(double x1, double y1, double x2, double y2, const QColor &colour);
     void fillBox(double x1, double y1, double x2, double y2);
-    void fillBox(double x1, double y1, double x2, double y2, const QColor &color);
+    void fillBox(double x1, double y1, double x2, double y2, const QColor &colour);
     // A vertical bar in the fore colour, `width` twips wide and centred on x,
     // from the row of y1 to the row of y2 (both painted, as a line's ends
     // are). It covers the pixel columns whose centres lie inside it, so it is
@@ -105,8 +105,8 @@ public:
 
     // Drawing in pixels of the region, for routines that work on a device
     // context. Lines leave their end point unpainted.
-    void pixelLine(QPoint from, QPoint to, const QColor &color, int width);
-    void fillPolygonPixels(const QPolygon &polygon, const QColor &color);
+    void pixelLine(QPoint from, QPoint to, const QColor &colour, int width);
+    void fillPolygonPixels(const QPolygon &polygon, const QColor &colour);
 
 protected:
     // The whole of the canvas's device, whatever size it has.
@@ -119,8 +119,8 @@ private:
     static int pixelOf(double scaled, double twips, double twipsPerPixel);
     void rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb);
     void applyMode(QPainter &painter);
-    void strokeLine(QPoint from, QPoint to, const QColor &color);
-    void fillPixels(const QRect &rect, const QColor &color);
+    void strokeLine(QPoint from, QPoint to, const QColor &colour);
+    void fillPixels(const QRect &rect, const QColor &colour);
     void changed(const QRect &pixels);
     void changed(QPoint from, QPoint to, int width);   // a stroke between two pixels
 
@@ -143,19 +143,20 @@ private:
 // end point unpainted. The region's draw mode applies.
 class PixelPen {
 public:
-    PixelPen(SurfaceRegion &region, const QColor &color, int width = 1) : region_(region), color_(color), width_(width)
+    PixelPen(SurfaceRegion &region, const QColor &colour, int width = 1)
+        : region_(region), colour_(colour), width_(width)
     {}
 
     void moveTo(int x, int y) { position_ = QPoint(x, y); }
     void lineTo(int x, int y)
     {
-        region_.pixelLine(position_, QPoint(x, y), color_, width_);
+        region_.pixelLine(position_, QPoint(x, y), colour_, width_);
         position_ = QPoint(x, y);
     }
 
 private:
     SurfaceRegion &region_;
-    QColor color_;
+    QColor colour_;
     int width_;
     QPoint position_;
 };

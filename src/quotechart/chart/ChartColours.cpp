@@ -1,7 +1,7 @@
 #include "chart/ChartColours.h"
 
 #include "chart/ChartWidgets.h"
-#include "platform/Colors.h"
+#include "platform/Colours.h"
 #include "platform/PictureBox.h"
 #include "platform/SettingsStore.h"
 
@@ -22,7 +22,7 @@ using platform::SettingsStore::Session;
 // Only plain RGB values are colours; anything else is as good as missing.
 QColor colourOr(int32_t value, int32_t fallback)
 {
-    return platform::colorFromLong(value >= 0 && value <= White ? value : fallback);
+    return platform::colourFromLong(value >= 0 && value <= White ? value : fallback);
 }
 
 QColor storedColour(const Session &store, const char *key, int32_t fallback)

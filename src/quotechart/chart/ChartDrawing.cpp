@@ -10,7 +10,7 @@
 #include "render/PriceRange.h"
 #include "render/PriceRuler.h"
 #include "render/PriceScaleMath.h"
-#include "render/TransactionArrows.h"
+#include "render/Arrow.h"
 
 namespace quotechart {
 

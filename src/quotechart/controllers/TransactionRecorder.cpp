@@ -4,7 +4,7 @@
 #include "platform/PictureBox.h"
 #include "render/Crosshair.h"
 #include "render/DayAxis.h"
-#include "render/TransactionArrows.h"
+#include "render/Arrow.h"
 
 #include <QPointer>
 

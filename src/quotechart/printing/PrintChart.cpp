@@ -12,7 +12,6 @@
 #include "printing/PrintArrow.h"
 #include "quotechart/ControlError.h"
 #include "render/Arrow.h"
-#include "render/ArrowTip.h"
 #include "render/PriceChartView.h"
 #include "render/PricePane.h"
 

@@ -22,6 +22,9 @@ constexpr Segment ArrowSegments[] = {
 
 int at(float base, int offset) { return int(platform::roundHalfEven(double(base) + offset)); }
 
+constexpr double HiddenBuyRise = 200;   // arrow tips above the bottom when the chart is hidden
+constexpr double HiddenSellRise = 50;
+
 }   // namespace
 
 void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy)
@@ -37,6 +40,30 @@ void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy)
         pen.moveTo(at(x, segment.fromX), at(y, s * segment.fromY));
         pen.lineTo(at(x, segment.toX), at(y, s * segment.toY));
     }
+}
+
+void drawDayArrow(platform::SurfaceRegion &pane, const PriceAxis &prices, const PriceHistory &history, double x,
+                  int16_t day, bool isBuy)
+{
+    float px = float(x / pane.twipsPerPixelX());
+    float py = float(arrowTipY(prices, history, day, isBuy) / pane.twipsPerPixelY());
+    DrawArrow(px, py, pane, isBuy);
+}
+
+void drawArrowAboveBottom(platform::SurfaceRegion &pane, double x, double rise, bool isBuy)
+{
+    float px = float(x / pane.twipsPerPixelX());
+    float py = float((pane.scaleHeight() - rise) / pane.twipsPerPixelY());
+    DrawArrow(px, py, pane, isBuy);
+}
+
+void drawArrowsOfHiddenChart(platform::SurfaceRegion &pane, const DayAxis &days, const TransactionTables &t,
+                             int16_t buys, int16_t sells)
+{
+    for (int i = 1; i <= buys && i <= TransactionTables::capacity; ++i)
+        drawArrowAboveBottom(pane, days.x(t.buy_days[std::size_t(i)]), HiddenBuyRise, true);
+    for (int i = 1; i <= sells && i <= TransactionTables::capacity; ++i)
+        drawArrowAboveBottom(pane, days.x(t.sell_days[std::size_t(i)]), HiddenSellRise, false);
 }
 
 }   // namespace quotechart

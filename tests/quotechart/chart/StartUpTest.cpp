@@ -3,7 +3,7 @@
 
 #include "ChartTest.h"
 #include "chart/StoredPaneSettings.h"
-#include "platform/Colors.h"
+#include "platform/Colours.h"
 #include "platform/SettingsStore.h"
 
 #include <QComboBox>
@@ -15,8 +15,8 @@ using platform::SettingsStore::write;
 namespace {
 
 const QColor White(255, 255, 255);
-const QColor PaleYellow = platform::colorFromLong(12910591);
-const QColor LightGrey = platform::colorFromLong(15724527);
+const QColor PaleYellow = platform::colourFromLong(12910591);
+const QColor LightGrey = platform::colourFromLong(15724527);
 
 class StartUp : public ChartTest {};
 
