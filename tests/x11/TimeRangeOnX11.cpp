@@ -24,7 +24,7 @@ bool xdotool(const QStringList &arguments)
 {
     QProcess tool;
     tool.start(QStringLiteral("xdotool"), arguments);
-    return tool.waitForFinished(5000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return tool.waitForFinished(15000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
 bool clickAt(QPoint global, int button)
@@ -34,14 +34,14 @@ bool clickAt(QPoint global, int button)
 }
 
 // Calls `then` with the chart's popup menu once it is open (on the menu's
-// own event loop), or with none after five seconds.
+// own event loop), or with none after fifteen seconds.
 void whenMenuOpens(std::function<void(QMenu *)> then)
 {
     auto *poll = new QTimer;
     auto *waited = new int(0);
     QObject::connect(poll, &QTimer::timeout, [=] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu && ++*waited < 500)
+        if (!menu && ++*waited < 1500)
             return;
         poll->stop();
         poll->deleteLater();
@@ -52,7 +52,7 @@ void whenMenuOpens(std::function<void(QMenu *)> then)
 }
 
 // Runs `check` every 10 ms until it is true or `ms` have passed.
-bool waitFor(const std::function<bool()> &check, int ms = 5000)
+bool waitFor(const std::function<bool()> &check, int ms = 15000)
 {
     for (int waited = 0; waited < ms; waited += 10) {
         if (check())

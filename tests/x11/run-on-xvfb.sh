@@ -8,7 +8,7 @@ log=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$log" 2>/dev/null &
 server=$!
 trap 'kill $server 2>/dev/null; rm -f "$log"' EXIT
-for _ in $(seq 100); do
+for _ in $(seq 400); do   # up to 20 s on a loaded machine
     [ -s "$log" ] && break
     sleep 0.05
 done
