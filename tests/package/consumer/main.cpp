@@ -1,9 +1,11 @@
 // A host built against the installed packages: it must compile against the
-// public headers only, link, and catch the controls' errors by type and by
-// their numbers' names.
+// public headers only, link, catch the controls' errors by type and by their
+// numbers' names, and load the libraries its headers' versions name.
 
 #include <quotechart/ControlError.h>
+#include <quotechart/Version.h>
 #include <splitbay6/ControlError.h>
+#include <splitbay6/Version.h>
 
 #include <QApplication>
 
@@ -81,6 +83,21 @@ int main(int argc, char **argv)
     });
     if (!chartNames || !paneNames)
         return 1;
+
+    // The headers name the project's version, and the libraries loaded are that version.
+    if (std::strcmp(QUOTECHART_VERSION_STRING, EXPECTED_VERSION) != 0 ||
+        std::strcmp(SPLITBAY6_VERSION_STRING, EXPECTED_VERSION) != 0 ||
+        QUOTECHART_VERSION < QUOTECHART_VERSION_CHECK(1, 0, 0) ||
+        QStringLiteral("%1.%2.%3")
+                .arg(QUOTECHART_VERSION >> 16)
+                .arg((QUOTECHART_VERSION >> 8) & 0xff)
+                .arg(QUOTECHART_VERSION & 0xff) != QStringLiteral(EXPECTED_VERSION) ||
+        std::strcmp(quotechart::version(), QUOTECHART_VERSION_STRING) != 0 ||
+        std::strcmp(splitbay6::version(), SPLITBAY6_VERSION_STRING) != 0) {
+        std::printf("loaded %s and %s, built against %s and %s\n", quotechart::version(), splitbay6::version(),
+                    QUOTECHART_VERSION_STRING, SPLITBAY6_VERSION_STRING);
+        return 1;
+    }
     std::puts("consumer ok");
     return 0;
 }
