@@ -5,6 +5,7 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+#include <QIcon>
 #include <QObject>
 
 #include <functional>
@@ -18,6 +19,9 @@ public:
         QString className;   // with its namespace, as the .ui file names it
         QString header;
         QString toolTip;
+        QString whatsThis;
+        QString iconName;   // the plugin's resources hold <name>.png and <name>@2x.png
+        bool isContainer = false;
         QString domXml;
         std::function<QWidget *(QWidget *)> create;
     };
@@ -26,10 +30,10 @@ public:
     QString name() const override { return d_.className; }
     QString group() const override { return QStringLiteral("Quote charts"); }
     QString toolTip() const override { return d_.toolTip; }
-    QString whatsThis() const override { return d_.toolTip; }
+    QString whatsThis() const override { return d_.whatsThis; }
     QString includeFile() const override { return d_.header; }
-    QIcon icon() const override { return {}; }
-    bool isContainer() const override { return false; }
+    QIcon icon() const override;
+    bool isContainer() const override { return d_.isContainer; }
     QWidget *createWidget(QWidget *parent) override { return d_.create(parent); }
     bool isInitialized() const override { return initialized_; }
     void initialize(QDesignerFormEditorInterface *) override { initialized_ = true; }

@@ -3,7 +3,6 @@
 #include "splitbay6/ControlError.h"
 #include "splitbay6/PropertyBag.h"
 
-#include "platform/ErrorCodes.h"
 #include "platform/Rounding.h"
 
 #include <cmath>
@@ -11,8 +10,6 @@
 namespace splitbay6 {
 
 namespace {
-
-constexpr int InvalidPropertyValue = 380;
 
 std::optional<double> storedNumber(const PropertyBag &bag, const QString &name, double defaultValue)
 {
@@ -28,13 +25,13 @@ std::optional<double> storedNumber(const PropertyBag &bag, const QString &name, 
 
 void refuseReadOnlySet(bool designMode)
 {
-    throw ControlError(designMode ? platform::SettingNotPermitted : platform::SetNotSupportedAtRunTime);
+    throw ControlError(designMode ? ErrorNumber::SettingNotPermitted : ErrorNumber::SetNotSupportedAtRunTime);
 }
 
 float requireFinite(float value)
 {
     if (!std::isfinite(value))
-        throw ControlError(InvalidPropertyValue, QStringLiteral("Invalid property value"));
+        throw ControlError(ErrorNumber::InvalidPropertyValue);
     return value;
 }
 

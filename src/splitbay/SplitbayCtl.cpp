@@ -1,4 +1,4 @@
-#include "splitbay6/SplitbayCtl.h"
+#include "SplitbayPrivate.h"
 
 #include "CloseBox.h"
 #include "DockEdge.h"
@@ -11,6 +11,7 @@
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
 
+#include <QChildEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,116 +41,163 @@ int pixelsOr(std::optional<int32_t> value, int fallback) { return value ? int(*v
 
 }   // namespace
 
+SplitbayCtl::Private::Private(SplitbayCtl &pane, std::shared_ptr<Screen> given)
+    : q(pane), screen(given ? std::move(given) : defaultScreen())
+{}
+
 SplitbayCtl::SplitbayCtl(QWidget *parent) : SplitbayCtl(nullptr, parent) {}
 
 SplitbayCtl::SplitbayCtl(std::shared_ptr<Screen> screen, QWidget *parent)
-    : QWidget(parent), screen_(screen ? std::move(screen) : defaultScreen())
+    : QWidget(parent), d(std::make_unique<Private>(*this, std::move(screen)))
 {
     setAutoFillBackground(true);
     setMouseTracking(true);   // the close box lights up under the pointer
-    MDICtl_ = new MDICtl1(screen_, this);
-    MDICtl_->hide();   // the layout shows it once the pane is docked
-    connect(MDICtl_, &MDICtl1::OnSplitterBegin, this, &SplitbayCtl::onSplitterBegin);
-    connect(MDICtl_, &MDICtl1::OnSplitterEnd, this, &SplitbayCtl::onSplitterEnd);
-    connect(MDICtl_, &MDICtl1::OnLostCapture, MDICtl_, &MDICtl1::CancelSplit);
+    MDICtl1 *bar = new MDICtl1(d->screen, this);
+    d->MDICtl = bar;
+    bar->hide();   // the layout shows it once the pane is docked
+    connect(bar, &MDICtl1::OnSplitterBegin, this, [this] { d->onSplitterBegin(); });
+    connect(bar, &MDICtl1::OnSplitterEnd, this, [this](float newPos) { d->onSplitterEnd(newPos); });
+    connect(bar, &MDICtl1::OnLostCapture, bar, &MDICtl1::CancelSplit);
     // The pointer is on the bar, so not on the close box.
-    connect(MDICtl_, &MDICtl1::MouseMove, this, [this] { setCloseBoxHot(false); });
+    connect(bar, &MDICtl1::MouseMove, this, [this] { d->setCloseBoxHot(false); });
 }
 
 SplitbayCtl::~SplitbayCtl() = default;
 
-void SplitbayCtl::setScaleLeft(float) { refuseReadOnlySet(designMode_); }
-void SplitbayCtl::setScaleHeight(float) { refuseReadOnlySet(designMode_); }
-void SplitbayCtl::setScaleWidth(float) { refuseReadOnlySet(designMode_); }
-void SplitbayCtl::setScaleTop(float) { refuseReadOnlySet(designMode_); }
+float SplitbayCtl::ScaleLeft() const { return d->ScaleLeft; }
+float SplitbayCtl::ScaleHeight() const { return d->ScaleHeight; }
+float SplitbayCtl::ScaleWidth() const { return d->ScaleWidth; }
+float SplitbayCtl::ScaleTop() const { return d->ScaleTop; }
+float SplitbayCtl::Min() const { return d->Min; }
+float SplitbayCtl::Max() const { return d->Max; }
+SplitbayCtl::Alignment SplitbayCtl::alignment() const { return d->alignment; }
+bool SplitbayCtl::designMode() const { return d->designMode; }
+
+void SplitbayCtl::setScaleLeft(float) { refuseReadOnlySet(d->designMode); }
+void SplitbayCtl::setScaleHeight(float) { refuseReadOnlySet(d->designMode); }
+void SplitbayCtl::setScaleWidth(float) { refuseReadOnlySet(d->designMode); }
+void SplitbayCtl::setScaleTop(float) { refuseReadOnlySet(d->designMode); }
 
 void SplitbayCtl::setMin(float value)
 {
-    if (requireFinite(value) == Min_)
+    if (requireFinite(value) == d->Min)
         return;
-    Min_ = value;
+    d->Min = value;
     emit propertyChanged(MinName);
-    MDICtl_->setMin(value);
+    d->MDICtl->setMin(value);
+    emit minChanged(value);
 }
 
 void SplitbayCtl::setMax(float value)
 {
-    if (requireFinite(value) == Max_)
+    if (requireFinite(value) == d->Max)
         return;
-    Max_ = value;
+    d->Max = value;
     emit propertyChanged(MaxName);
-    MDICtl_->setMax(value);
+    d->MDICtl->setMax(value);
+    emit maxChanged(value);
+}
+
+// The meta-object's writers: an exception must not cross Qt's calls (a
+// binding, Designer's property editor), so a value the setters would refuse
+// leaves the property as it is.
+void SplitbayCtl::setMinByName(double value)
+{
+    if (const auto single = platform::toSingle(value))
+        setMin(*single);
+}
+
+void SplitbayCtl::setMaxByName(double value)
+{
+    if (const auto single = platform::toSingle(value))
+        setMax(*single);
 }
 
 void SplitbayCtl::setAlignment(int16_t alignment)
 {
-    alignment_ = alignment;
-    const int layoutsBefore = layoutCount_;
+    // Any number is kept: one that is no edge undocks the pane.
+    d->alignment = Alignment(alignment);
+    const int layoutsBefore = d->layoutCount;
     EdgeDock::dock(*this);
     // Docking may have resized the pane, which ran the layout already.
-    if (layoutCount_ == layoutsBefore)
-        runLayout();
+    if (d->layoutCount == layoutsBefore)
+        d->runLayout();
 }
+
+void SplitbayCtl::setAlignment(Alignment alignment) { setAlignment(int16_t(alignment)); }
 
 void SplitbayCtl::setDesignMode(bool on)
 {
-    designMode_ = on;
-    MDICtl_->setDesignMode(on);
+    d->designMode = on;
+    d->MDICtl->setDesignMode(on);
 }
 
 void SplitbayCtl::loadProperties(const PropertyBag &bag)
 {
-    ScaleLeft_ = readSingle(bag, ScaleLeftName, 0);
-    ScaleHeight_ = readSingle(bag, ScaleHeightName, 0);
-    ScaleWidth_ = readSingle(bag, ScaleWidthName, 0);
-    ScaleTop_ = readSingle(bag, ScaleTopName, 0);
-    Min_ = readSingle(bag, MinName, DefaultLimit);
-    Max_ = readSingle(bag, MaxName, DefaultLimit);
-    runLayout();
+    const float oldMin = d->Min, oldMax = d->Max;
+    d->ScaleLeft = readSingle(bag, ScaleLeftName, 0);
+    d->ScaleHeight = readSingle(bag, ScaleHeightName, 0);
+    d->ScaleWidth = readSingle(bag, ScaleWidthName, 0);
+    d->ScaleTop = readSingle(bag, ScaleTopName, 0);
+    d->Min = readSingle(bag, MinName, DefaultLimit);
+    d->Max = readSingle(bag, MaxName, DefaultLimit);
+    d->runLayout();
+    if (d->Min != oldMin)
+        emit minChanged(d->Min);
+    if (d->Max != oldMax)
+        emit maxChanged(d->Max);
 }
 
 void SplitbayCtl::saveProperties(PropertyBag &bag) const
 {
-    bag.write(ScaleLeftName, ScaleLeft_, 0.0f);
-    bag.write(ScaleHeightName, ScaleHeight_, 0.0f);
-    bag.write(ScaleWidthName, ScaleWidth_, 0.0f);
-    bag.write(ScaleTopName, ScaleTop_, 0.0f);
-    bag.write(MinName, Min_, DefaultLimit);
-    bag.write(MaxName, Max_, DefaultLimit);
+    bag.write(ScaleLeftName, d->ScaleLeft, 0.0f);
+    bag.write(ScaleHeightName, d->ScaleHeight, 0.0f);
+    bag.write(ScaleWidthName, d->ScaleWidth, 0.0f);
+    bag.write(ScaleTopName, d->ScaleTop, 0.0f);
+    bag.write(MinName, d->Min, DefaultLimit);
+    bag.write(MaxName, d->Max, DefaultLimit);
 }
 
 QRect SplitbayCtl::freeArea() const
 {
-    const int left = pixelsOr(platform::toInt32(platform::twipsToPixelsX(ScaleLeft_)), 0);
-    const int top = pixelsOr(platform::toInt32(platform::twipsToPixelsY(ScaleTop_)), 0);
-    const int width = pixelsOr(platform::toInt32(platform::twipsToPixelsX(ScaleWidth_)), 0);
-    const int height = pixelsOr(platform::toInt32(platform::twipsToPixelsY(ScaleHeight_)), 0);
+    const int left = pixelsOr(platform::toInt32(platform::twipsToPixelsX(d->ScaleLeft)), 0);
+    const int top = pixelsOr(platform::toInt32(platform::twipsToPixelsY(d->ScaleTop)), 0);
+    const int width = pixelsOr(platform::toInt32(platform::twipsToPixelsX(d->ScaleWidth)), 0);
+    const int height = pixelsOr(platform::toInt32(platform::twipsToPixelsY(d->ScaleHeight)), 0);
     return QRect(left, top, std::max(0, width), std::max(0, height));
 }
 
-double SplitbayCtl::widthTwips() const { return platform::pixelsToTwipsX(width()); }
-double SplitbayCtl::heightTwips() const { return platform::pixelsToTwipsY(height()); }
+double SplitbayCtl::Private::widthTwips() const { return platform::pixelsToTwipsX(q.width()); }
+double SplitbayCtl::Private::heightTwips() const { return platform::pixelsToTwipsY(q.height()); }
 
 bool SplitbayCtl::event(QEvent *event)
 {
     if (event->type() == QEvent::ParentChange)
         EdgeDock::dock(*this);
+    // Widgets put into the pane (by the host or a form) stay under the bar,
+    // so a child over the inner edge cannot take the drag away.
+    if (event->type() == QEvent::ChildAdded && d && d->MDICtl) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (child != d->MDICtl && child->isWidgetType())
+            d->MDICtl->raise();
+    }
     return QWidget::event(event);
 }
 
-void SplitbayCtl::resizeEvent(QResizeEvent *) { runLayout(); }
+void SplitbayCtl::resizeEvent(QResizeEvent *) { d->runLayout(); }
 
 void SplitbayCtl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawCloseBox(painter, widthTwips(), platform::twipsPerPixelX(), platform::twipsPerPixelY(), palette(),
-                 closeBoxHot_ ? EdgeStyle::Raised : EdgeStyle::Etched);
+    drawCloseBox(painter, d->widthTwips(), platform::twipsPerPixelX(), platform::twipsPerPixelY(), palette(),
+                 d->closeBoxHot ? EdgeStyle::Raised : EdgeStyle::Etched);
 }
 
 void SplitbayCtl::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    setCloseBoxHot(inCloseBoxHotZone(widthTwips(), platform::pixelsToTwipsX(at.x()), platform::pixelsToTwipsY(at.y())));
+    d->setCloseBoxHot(
+        inCloseBoxHotZone(d->widthTwips(), platform::pixelsToTwipsX(at.x()), platform::pixelsToTwipsY(at.y())));
 }
 
 void SplitbayCtl::mouseReleaseEvent(QMouseEvent *event)
@@ -158,40 +206,40 @@ void SplitbayCtl::mouseReleaseEvent(QMouseEvent *event)
     // The release comes here even off the pane when the press was on it.
     if (!rect().contains(at.toPoint()))
         return;
-    if (inCloseBoxClickZone(widthTwips(), platform::pixelsToTwipsX(at.x()), platform::pixelsToTwipsY(at.y())))
+    if (inCloseBoxClickZone(d->widthTwips(), platform::pixelsToTwipsX(at.x()), platform::pixelsToTwipsY(at.y())))
         emit Click();
 }
 
-void SplitbayCtl::leaveEvent(QEvent *) { setCloseBoxHot(false); }
+void SplitbayCtl::leaveEvent(QEvent *) { d->setCloseBoxHot(false); }
 
-void SplitbayCtl::setCloseBoxHot(bool hot)
+void SplitbayCtl::Private::setCloseBoxHot(bool hot)
 {
-    if (hot == closeBoxHot_)
+    if (hot == closeBoxHot)
         return;
-    closeBoxHot_ = hot;
+    closeBoxHot = hot;
     if (const auto box = closeBoxRect(widthTwips(), platform::twipsPerPixelX()))
-        update(QRect(box->left, box->top, box->right - box->left, box->bottom - box->top));
+        q.update(QRect(box->left, box->top, box->right - box->left, box->bottom - box->top));
 }
 
-void SplitbayCtl::onSplitterBegin()
+void SplitbayCtl::Private::onSplitterBegin()
 {
-    const WindowHandle client = screen_->documentArea(screen_->handleOf(parentWidget()));
-    hWndMDIClient_ = client.value();
+    const WindowHandle client = screen->documentArea(screen->handleOf(q.parentWidget()));
+    hWndMDIClient = client.value();
     // No document area means nothing to compare: a fresh, empty rectangle.
-    savedMDIClientRect() = screen_->windowRect(client).value_or(ScreenRect{});
+    savedMDIClientRect() = screen->windowRect(client).value_or(ScreenRect{});
 }
 
-void SplitbayCtl::onSplitterEnd(float newPos)
+void SplitbayCtl::Private::onSplitterEnd(float newPos)
 {
     // Resizing runs the layout (and OnResize) and moves the document area;
     // a release clamp from a huge Min stops at the container.
-    if (sizedVertically(alignment_))
-        setHeightTwips(std::min(double(newPos), platform::pixelsToTwipsY(largestPaneExtent(*this, true))));
-    else if (isDockEdge(alignment_))
-        setWidthTwips(std::min(double(newPos), platform::pixelsToTwipsX(largestPaneExtent(*this, false))));
-    const ScreenRect now = screen_->windowRect(WindowHandle(hWndMDIClient_)).value_or(ScreenRect{});
+    if (sizedVertically(alignment))
+        setHeightTwips(std::min(double(newPos), platform::pixelsToTwipsY(largestPaneExtent(q, true))));
+    else if (isDockEdge(alignment))
+        setWidthTwips(std::min(double(newPos), platform::pixelsToTwipsX(largestPaneExtent(q, false))));
+    const ScreenRect now = screen->windowRect(WindowHandle(hWndMDIClient)).value_or(ScreenRect{});
     if (now != savedMDIClientRect())
-        emit OnMDIClientResize();
+        emit q.OnMDIClientResize();
 }
 
 }   // namespace splitbay6

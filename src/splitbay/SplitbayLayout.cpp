@@ -2,7 +2,7 @@
 // bar along the inner edge, store the free area, raise OnResize. A step that
 // fails is skipped and the rest still run; the host never sees an error.
 
-#include "splitbay6/SplitbayCtl.h"
+#include "SplitbayPrivate.h"
 
 #include "MDICtl1.h"
 #include "PaneExtent.h"
@@ -50,42 +50,42 @@ void setHeight(QWidget &bar, double twips)
 
 }   // namespace
 
-void SplitbayCtl::runLayout()
+void SplitbayCtl::Private::runLayout()
 {
     // The layout's own resize (the minimum size) is not laid out twice: the
     // pass in progress reads the new size.
-    if (inLayout_)
+    if (inLayout)
         return;
-    inLayout_ = true;
+    inLayout = true;
     configureBar();
-    if (isDockEdge(alignment_)) {
+    if (isDockEdge(alignment)) {
         enforceMinimumSize();
         placeBar();
         storeFreeArea();
     }
-    inLayout_ = false;
-    ++layoutCount_;
-    emit OnResize();
+    inLayout = false;
+    ++layoutCount;
+    emit q.OnResize();
 }
 
-void SplitbayCtl::configureBar()
+void SplitbayCtl::Private::configureBar()
 {
-    MDICtl_->setMin(Min_);
-    MDICtl_->setMax(Max_);
-    MDICtl_->setAlignMDI(alignment_);
-    MDICtl_->setHWndPrimary(screen_->handleOf(this));
+    MDICtl->setMin(Min);
+    MDICtl->setMax(Max);
+    MDICtl->setAlignMDI(alignment);
+    MDICtl->setHWndPrimary(screen->handleOf(&q));
     // Without a document area the drag is limited by the whole container.
-    const WindowHandle container = screen_->handleOf(parentWidget());
-    const WindowHandle client = screen_->documentArea(container);
-    MDICtl_->setHWndSecondary(client.isNull() ? container : client);
+    const WindowHandle container = screen->handleOf(q.parentWidget());
+    const WindowHandle client = screen->documentArea(container);
+    MDICtl->setHWndSecondary(client.isNull() ? container : client);
 }
 
-void SplitbayCtl::enforceMinimumSize()
+void SplitbayCtl::Private::enforceMinimumSize()
 {
     // The growth stops at the container: a huge Min would otherwise ask for a
     // backing store of gigabytes. Min itself keeps the value set.
-    const bool vertical = sizedVertically(alignment_);
-    const double pixels = std::min(double(Min_) + BarPixels, double(largestPaneExtent(*this, vertical)));
+    const bool vertical = sizedVertically(alignment);
+    const double pixels = std::min(double(Min) + BarPixels, double(largestPaneExtent(q, vertical)));
     if (vertical) {
         const double minimum = platform::pixelsToTwipsY(pixels);
         if (heightTwips() < minimum)
@@ -97,66 +97,66 @@ void SplitbayCtl::enforceMinimumSize()
     }
 }
 
-bool SplitbayCtl::setHeightTwips(double twips)
+bool SplitbayCtl::Private::setHeightTwips(double twips)
 {
     const auto h = pixelsY(twips);
     if (!h || *h < 0)
         return false;
-    resize(width(), *h);
+    q.resize(q.width(), *h);
     return true;
 }
 
-bool SplitbayCtl::setWidthTwips(double twips)
+bool SplitbayCtl::Private::setWidthTwips(double twips)
 {
     const auto w = pixelsX(twips);
     if (!w || *w < 0)
         return false;
-    resize(*w, height());
+    q.resize(*w, q.height());
     return true;
 }
 
-void SplitbayCtl::placeBar()
+void SplitbayCtl::Private::placeBar()
 {
     const ScaleRect pane{0, 0, widthTwips(), heightTwips()};
     const double thickness = platform::pixelsToTwipsX(BarPixels);   // horizontal factor for both
-    const auto along = barAlong(alignment_, pane);
+    const auto along = barAlong(alignment, pane);
     if (!along)
         return;
-    QWidget &bar = *MDICtl_;
-    if (sizedVertically(alignment_)) {
+    QWidget &bar = *MDICtl;
+    if (sizedVertically(alignment)) {
         setLeft(bar, along->start);
         setWidth(bar, along->length);
         setHeight(bar, thickness);
-        if (const auto top = barAcross(alignment_, pane, platform::pixelsToTwipsY(bar.height())))
+        if (const auto top = barAcross(alignment, pane, platform::pixelsToTwipsY(bar.height())))
             setTop(bar, *top);
     } else {
         setWidth(bar, thickness);
-        if (const auto left = barAcross(alignment_, pane, platform::pixelsToTwipsX(bar.width())))
+        if (const auto left = barAcross(alignment, pane, platform::pixelsToTwipsX(bar.width())))
             setLeft(bar, *left);
         setHeight(bar, along->length);
         setTop(bar, along->start);
     }
     bar.show();
-    MDICtl_->setOrientation(sizedVertically(alignment_) ? 0 : 1);
+    MDICtl->setOrientation(sizedVertically(alignment) ? 0 : 1);
 }
 
-void SplitbayCtl::storeFreeArea()
+void SplitbayCtl::Private::storeFreeArea()
 {
     const ScaleRect pane{0, 0, widthTwips(), heightTwips()};
-    const auto area = freeAreaFor(alignment_, pane, platform::pixelsToTwipsX(MDICtl_->width()),
-                                  platform::pixelsToTwipsY(MDICtl_->height()));
+    const auto area = freeAreaFor(alignment, pane, platform::pixelsToTwipsX(MDICtl->width()),
+                                  platform::pixelsToTwipsY(MDICtl->height()));
     if (!area)
         return;
     const auto store = [this](float &property, double value, const QString &name) {
         if (const auto single = platform::toSingle(value)) {
             property = *single;
-            emit propertyChanged(name);
+            emit q.propertyChanged(name);
         }
     };
-    store(ScaleHeight_, area->ScaleHeight, QStringLiteral("ScaleHeight"));
-    store(ScaleLeft_, area->ScaleLeft, QStringLiteral("ScaleLeft"));
-    store(ScaleTop_, area->ScaleTop, QStringLiteral("ScaleTop"));
-    store(ScaleWidth_, area->ScaleWidth, QStringLiteral("ScaleWidth"));
+    store(ScaleHeight, area->ScaleHeight, QStringLiteral("ScaleHeight"));
+    store(ScaleLeft, area->ScaleLeft, QStringLiteral("ScaleLeft"));
+    store(ScaleTop, area->ScaleTop, QStringLiteral("ScaleTop"));
+    store(ScaleWidth, area->ScaleWidth, QStringLiteral("ScaleWidth"));
 }
 
 }   // namespace splitbay6

@@ -36,16 +36,19 @@ function(expect_package deb)
 endfunction()
 
 set(v ${VERSION})
-expect_package(libquotechart${MAJOR}_${v}_${ARCH}.deb HAS /lib/libquotechart.so.${v}
+# The runtime packages carry the SONAME link (libquotechart.so.1 -> libquotechart.so.1.0.0).
+expect_package(libquotechart${MAJOR}_${v}_${ARCH}.deb HAS /lib/libquotechart.so.${v} "/lib/libquotechart.so.${MAJOR} -> "
     LACKS /include/ libquotechart.so\n /cmake/ /hist/ splitbay DEPENDS libqt6widgets6)
 expect_package(libquotechart-dev_${v}_${ARCH}.deb
-    HAS /include/quotechart/REvuved.h /include/quotechart/quotechart_export.h /lib/libquotechart.so
+    HAS /include/quotechart/REvuved.h /include/quotechart/quotechart_export.h /include/quotechart/Version.h
+        /include/quotechart/ErrorNumbers.h /lib/libquotechart.so
         /cmake/quotechart/quotechartConfig.cmake /share/quotechart/hist/MSFT.csv /share/quotechart/hist/GOOG.csv
     LACKS libquotechart.so.${v} splitbay DEPENDS "libquotechart${MAJOR} (= ${v})")
-expect_package(libsplitbay6-${MAJOR}_${v}_${ARCH}.deb HAS /lib/libsplitbay6.so.${v}
+expect_package(libsplitbay6-${MAJOR}_${v}_${ARCH}.deb HAS /lib/libsplitbay6.so.${v} "/lib/libsplitbay6.so.${MAJOR} -> "
     LACKS /include/ /cmake/ quotechart DEPENDS libqt6widgets6)
 expect_package(libsplitbay6-dev_${v}_${ARCH}.deb
-    HAS /include/splitbay6/SplitbayCtl.h /lib/libsplitbay6.so /cmake/splitbay6/splitbay6Config.cmake
+    HAS /include/splitbay6/SplitbayCtl.h /include/splitbay6/Version.h /include/splitbay6/ErrorNumbers.h
+        /lib/libsplitbay6.so /cmake/splitbay6/splitbay6Config.cmake
     LACKS libsplitbay6.so.${v} quotechart /hist/ DEPENDS "libsplitbay6-${MAJOR} (= ${v})")
 if(DESIGNER)
     expect_package(quotechart-designer-plugin_${v}_${ARCH}.deb HAS /plugins/designer/libquotechart_designer.so

@@ -1,5 +1,6 @@
 #pragma once
-// Settings a host gives the chart control once for the whole process.
+/// \file
+/// Settings a host gives the chart control once for the whole process.
 
 #include <quotechart/quotechart_export.h>
 
@@ -7,15 +8,17 @@
 
 namespace quotechart {
 
-// The folder whose hist/ subfolder holds the history files. By default it is
-// the folder the quotechart library was loaded from.
+/// Sets the folder whose hist/ subfolder holds the history files. By default
+/// it is the folder the quotechart library was loaded from.
 QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
+/// The folder whose hist/ subfolder holds the history files.
 QUOTECHART_EXPORT QString applicationPath();
 
-// The quote site the company-name lookup asks (for example
-// "http://quotes.example"); none is set by default, and then every lookup
-// fails as an address that cannot be opened would.
+/// Sets the quote site the company-name lookup asks (for example
+/// "http://quotes.example"); none is set by default, and then every lookup
+/// fails as an address that cannot be opened would.
 QUOTECHART_EXPORT void setLookupSite(const QString &baseUrl);
+/// The quote site the company-name lookup asks; empty when none is set.
 QUOTECHART_EXPORT QString lookupSite();
 
 }   // namespace quotechart

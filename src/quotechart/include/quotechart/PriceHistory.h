@@ -1,5 +1,6 @@
 #pragma once
-// The per-day price history of one ticker.
+/// \file
+/// The per-day price history of one ticker.
 
 #include <QString>
 
@@ -8,16 +9,19 @@
 
 namespace quotechart {
 
-// Day k: 1 is the newest loaded day, record_count the oldest; slot 0 is unused.
-// Slots above record_count keep whatever an earlier load left there.
+/// The per-day price history of one ticker, as REvuved::ReadDataFile loads it.
+///
+/// Day k: 1 is the newest loaded day, record_count the oldest; slot 0 is unused.
+/// Slots above record_count keep whatever an earlier load left there.
 struct PriceHistory {
-    static constexpr int16_t capacity = 5000;
-    int16_t record_count = 0;
+    static constexpr int16_t capacity = 5000;   ///< The most days a history holds.
+    int16_t record_count = 0;                   ///< How many days are loaded.
+    /// Each day's date as the history file gives it (for example "2001-01-02" or "2-Jan-01").
     std::array<QString, capacity + 1> date_array;
-    std::array<float, capacity + 1> high_array{};
-    std::array<float, capacity + 1> low_array{};
-    std::array<float, capacity + 1> close_array{};
-    std::array<int32_t, capacity + 1> volume_array{};
+    std::array<float, capacity + 1> high_array{};       ///< Each day's high price.
+    std::array<float, capacity + 1> low_array{};        ///< Each day's low price.
+    std::array<float, capacity + 1> close_array{};      ///< Each day's closing price.
+    std::array<int32_t, capacity + 1> volume_array{};   ///< Each day's volume, in shares.
 };
 
 }   // namespace quotechart
