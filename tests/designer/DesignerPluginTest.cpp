@@ -107,8 +107,22 @@ const std::map<QString, std::vector<ShownProperty>> ExpectedProperties = {
          {"ScaleWidth", "double", false, false, "OnResize"},
          {"ScaleHeight", "double", false, false, "OnResize"},
      }},
-    // {"quotechart::REvuved", {...}}: the chart's properties go here as its
-    // Qt-style interface declares them.
+    {"quotechart::REvuved",
+     {
+         {"newestDay", "int", true, true, "visibleRangeChanged"},
+         {"oldestDay", "int", true, true, "visibleRangeChanged"},
+         {"dayCount", "int", false, true, "historyLoaded"},
+         {"ticker", "QString", false, true, "historyLoaded"},
+         {"movingAverage10", "bool", true, true, "movingAverage10Changed"},
+         {"movingAverage50", "bool", true, true, "movingAverage50Changed"},
+         {"movingAverage200", "bool", true, true, "movingAverage200Changed"},
+         {"customMovingAverage", "bool", true, true, "customMovingAverageChanged"},
+         {"envelopes", "bool", true, true, "envelopesChanged"},
+         {"bollingerBands", "bool", true, true, "bollingerBandsChanged"},
+         {"highLowClose", "bool", true, true, "highLowCloseChanged"},
+         {"verticalGrid", "bool", true, true, "verticalGridChanged"},
+         {"horizontalGrid", "bool", true, true, "horizontalGridChanged"},
+     }},
 };
 
 class DesignerPlugin : public ::testing::Test {

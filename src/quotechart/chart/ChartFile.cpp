@@ -70,13 +70,18 @@ void REvuved::OpenChartFromFile(QString &filepath)
         d->settingsTab->selectIndicator(k);
         document = model.document();
     };
+    const auto adoptRead = [&] {
+        model.adopt(document);
+        d->announceChanges();
+        emit transactionsChanged();
+    };
     try {
         readChartFile(*text, document, selectIndicator);
     } catch (const ControlError &) {
-        model.adopt(document);
+        adoptRead();
         throw;
     }
-    model.adopt(document);
+    adoptRead();
 }
 
 }   // namespace quotechart

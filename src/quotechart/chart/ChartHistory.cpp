@@ -33,17 +33,18 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
     if (!text) {
         d->widgets.dayReadout->setText(QString());
         d->model.history().record_count = 0;
-        return {};
-    }
-    const HistoryHeader header = readHistoryText(*text, d->model.history());
-    d->model.historyReplaced();
-    if (header.longHeader) {
-        if (header.companyName)
-            d->model.companyName() = *header.companyName;
-        d->widgets.dayReadout->setText(shownInLabel(d->model.companyName(), *d->widgets.dayReadout));
     } else {
-        d->widgets.dayReadout->setText(QString());
+        const HistoryHeader header = readHistoryText(*text, d->model.history());
+        d->model.historyReplaced();
+        if (header.longHeader) {
+            if (header.companyName)
+                d->model.companyName() = *header.companyName;
+            d->widgets.dayReadout->setText(shownInLabel(d->model.companyName(), *d->widgets.dayReadout));
+        } else {
+            d->widgets.dayReadout->setText(QString());
+        }
     }
+    emit historyLoaded(ticker_name, d->model.history().record_count);
     return {};
 }
 

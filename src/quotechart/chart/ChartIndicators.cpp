@@ -24,6 +24,7 @@ void REvuved::DisplayTechnicalIndicators(int16_t &indicator1, int16_t &indicator
             indicator->draw(target, d->model.history(), starting_date_local, ending_date_local, d->model.panes()[k]);
         }
     }
+    d->announceChanges();
     emit DrawComplete();
 }
 

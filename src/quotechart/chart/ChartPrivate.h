@@ -44,12 +44,22 @@ struct REvuved::Private {
     std::optional<SettingsTabController> settingsTab;
     std::optional<TransactionListMenu> transactionListMenu;
 
+    // What the host was last told of the range, the drawing switches and the
+    // crosshair, so that a change is told once whatever made it.
+    struct Announced {
+        VisibleRange range;
+        DrawingSwitches switches;
+        int crosshairDay = 0;
+    } announced;
+
     // Start-up of the controllers, once the chart's defaults and stored
     // settings are in the model.
     void connectControllers();
     // What the controllers may ask of the chart: Clear, and the window redraw.
     ChartActions actions();
     void redraw();
+    void announceChanges();
+    void announceCrosshair(int day);
 };
 
 }   // namespace quotechart

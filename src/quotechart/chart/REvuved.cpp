@@ -43,7 +43,7 @@ REvuved::Private::Private(REvuved &chart)
 
 ChartActions REvuved::Private::actions()
 {
-    return {[this] { chart.Clear(); }, [this] { redraw(); }};
+    return {[this] { chart.Clear(); }, [this] { redraw(); }, [this] { emit chart.timeRangeRequested(); }};
 }
 
 // The window redraw. Each step runs even when an earlier one failed; a
@@ -69,12 +69,14 @@ void REvuved::Private::connectControllers()
     ChartWidgets &w = widgets;
     menus = createPopupMenus(chart);
     transactionListView.emplace(model.transactionLog(), *w.transactionList, *w.sumGainLabel, *w.cumGainLabel);
+    model.setTransactionsChanged([this] { emit chart.transactionsChanged(); });
     recorder.emplace(model, *w.pricePane, chart);
     crosshair.emplace(model,
                       CrosshairVariables{chart.OldVerticalLineX, chart.OldHorizontalLineY,
                                          chart.isVerticalLineDisplayed, chart.isHorizontalLineDisplayed},
                       CrosshairTargets{*w.pricePane, w.indicatorPanes, *w.dateRuler, *w.dayReadout, *w.changeReadout},
-                      [this](float x, float y) { popupMenu->open(x, y); });
+                      [this](float x, float y) { popupMenu->open(x, y); },
+                      [this](int day) { announceCrosshair(day); });
     navigation.emplace(model,
                        NavigationWidgets{*w.newerArrow, *w.olderArrow, *w.newerRepeat, *w.olderRepeat, *w.pricePane},
                        actions());
@@ -115,6 +117,7 @@ REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>
     model.panes() = readStoredPaneSettings(store);
     fillIndicatorCombos(w, model.panes());
     d->connectControllers();
+    d->announced = {model.range(), model.switches(), 0};
 }
 
 REvuved::~REvuved() = default;
@@ -144,6 +147,7 @@ void REvuved::Clear()
     w.dateRuler->surface().clear();
     isVerticalLineDisplayed = false;
     isHorizontalLineDisplayed = false;
+    d->announceCrosshair(0);
 }
 
 void REvuved::GoBackward() { d->navigation->pageOlder(); }

@@ -17,8 +17,8 @@ constexpr int LeftButton = 1, RightButton = 2;
 }   // namespace
 
 CrosshairController::CrosshairController(ChartModel &model, CrosshairVariables variables, CrosshairTargets targets,
-                                         MenuOpener openMenu)
-    : model_(model), variables_(variables), targets_(targets), openMenu_(std::move(openMenu))
+                                         MenuOpener openMenu, MovedNotice moved)
+    : model_(model), variables_(variables), targets_(targets), openMenu_(std::move(openMenu)), moved_(std::move(moved))
 {}
 
 void CrosshairController::pricePaneMouseDown(int button, float x, float)
@@ -79,6 +79,34 @@ void CrosshairController::drawVerticalLine(float x)
     updateReadouts(x);
     variables_.isVerticalLineDisplayed = true;
     variables_.OldVerticalLineX = x;
+    moved_(loadedDayUnder(x));
+}
+
+int CrosshairController::loadedDayUnder(float x)
+{
+    const VisibleRange range = model_.range();
+    const double width = targets_.pricePane.surface().scaleWidth();
+    const std::optional<int16_t> day = DayAxis::singleSlot(width, range.s, range.e, 0).dayAt(x);
+    return day && *day >= 1 && *day <= model_.history().record_count ? *day : 0;
+}
+
+void CrosshairController::showAt(int day)
+{
+    if (day == 0) {
+        if (variables_.OldVerticalLineX != 0 && variables_.isVerticalLineDisplayed)
+            invertVerticalLine(verticalLineSurfaces(), variables_.OldVerticalLineX);
+        restoreCopyPen(verticalLineSurfaces());
+        variables_.isVerticalLineDisplayed = false;
+        moved_(0);
+        return;
+    }
+    const VisibleRange range = model_.range();
+    const double width = targets_.pricePane.surface().scaleWidth();
+    const std::optional<float> slot = DayAxis::singleSlotWidth(width, range.s, range.e);
+    if (!slot)
+        return;
+    drawVerticalLine(float(DayAxis::singleSlot(width, range.s, range.e, *slot).x(day)));
+    restoreCopyPen(verticalLineSurfaces());
 }
 
 void CrosshairController::updateReadouts(float x)

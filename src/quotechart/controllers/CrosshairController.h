@@ -5,7 +5,8 @@
 // press or drag on the price ruler draws the dashed horizontal line across
 // the price pane; a right release moves the vertical line there and opens
 // the popup menu. Every move remembers the pointer's position, which the
-// popup menu's Record Buy and Record Sell use.
+// popup menu's Record Buy and Record Sell use. A host can put the vertical
+// line on a day as the pointer would (to follow another chart's crosshair).
 
 #include "controllers/CaptionText.h"
 #include "render/Crosshair.h"
@@ -51,7 +52,11 @@ struct PointerPosition {
 class CrosshairController {
 public:
     using MenuOpener = std::function<void(float x, float y)>;
-    CrosshairController(ChartModel &model, CrosshairVariables variables, CrosshairTargets targets, MenuOpener openMenu);
+    // Told the loaded day under the vertical line each time it is drawn (0
+    // for none) and 0 when it is hidden.
+    using MovedNotice = std::function<void(int day)>;
+    CrosshairController(ChartModel &model, CrosshairVariables variables, CrosshairTargets targets, MenuOpener openMenu,
+                        MovedNotice moved);
 
     // Picture box events, with the old framework's button codes.
     void pricePaneMouseDown(int button, float x, float y);
@@ -60,18 +65,23 @@ public:
     void priceRulerMouse(int button, float y);
     // Fills the read-outs for the day under x.
     void updateReadouts(float x);
+    // The vertical line at day k of the price pane and the read-outs for it,
+    // as a left press there would draw them; 0 takes the line away.
+    void showAt(int day);
 
     const PointerPosition &pointer() const { return pointer_; }
 
 private:
     VerticalLineSurfaces verticalLineSurfaces();
     void drawVerticalLine(float x);
+    int loadedDayUnder(float x);
     void setChangeColour(const QColor &colour);
 
     ChartModel &model_;
     CrosshairVariables variables_;
     CrosshairTargets targets_;
     MenuOpener openMenu_;
+    MovedNotice moved_;
     PointerPosition pointer_;
     ShownCompanyName shownCompany_;
 };

@@ -33,7 +33,11 @@ PopupMenuController::PopupMenuController(ChartModel &model, const PopupMenus &me
         connect(action, &QAction::triggered, this, [this, flag = flag] { toggle(*flag); });
     connect(menus.customAverage, &QAction::triggered, this, [this] { chooseCustomAverage(); });
     connect(menus.envelopes, &QAction::triggered, this, [this] { chooseEnvelopes(); });
-    connect(menus.timeRange, &QAction::triggered, this, [this] { sendTimeRangeKey(chart_); });
+    connect(menus.timeRange, &QAction::triggered, this, [this] {
+        sendTimeRangeKey(chart_);
+        if (actions_.timeRangeRequested)
+            actions_.timeRangeRequested();
+    });
     // At the pointer's last position over the pane: where the menu was opened.
     connect(menus.recordBuy, &QAction::triggered, this, [&recorder, &pointer] { recorder.recordBuy(pointer.popup_x); });
     connect(menus.recordSell, &QAction::triggered, this,

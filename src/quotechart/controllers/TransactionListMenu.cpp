@@ -58,15 +58,11 @@ void TransactionListMenu::deleteLastTransaction()
         return;   // closed while the question was open
     if (answer == QMessageBox::Ok) {
         if (lastIsSelected(list_, SellText)) {
-            model_.removeLastEntry();
-            // The buy it closed, now last; after a sell following a sell the
-            // entry before is no buy and stays.
-            if (const ListEntry *last = model_.transactionLog().last(); last && last->text == BuyText)
-                model_.removeLastEntry();
+            model_.removeLastSell();
             actions_.redraw();
         }
-        if (lastIsSelected(list_, BuyText)) {
-            model_.removeLastEntry();
+        if (lastIsSelected(list_, BuyText)) {   // nothing is selected after a removal
+            model_.removeLastBuy();
             actions_.redraw();
         }
     }

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace quotechart {
@@ -92,8 +93,11 @@ public:
     RecordCheck mayRecordSell(int16_t day) const;
     void recordBuy(int16_t day);
     void recordSell(int16_t day);   // closes the last buy
-    // Removes the last entry, counted as a buy or a sell as its text says.
-    void removeLastEntry();
+    // The last entry, a sell, and the buy it closed when that is then the
+    // last (after a sell following a sell the entry before is no buy and
+    // stays); or the last entry, a buy.
+    void removeLastSell();
+    void removeLastBuy();
     // Every count back to 0 and the list emptied; the gains keep their texts
     // until resetGains() puts back their captions.
     void clearTransactions();
@@ -105,6 +109,9 @@ public:
     QString transactionsReport() const;
     TransactionLog &transactionLog() { return log_; }
     const TransactionLog &transactionLog() const { return log_; }
+    // Told once after each of the changes above that changes the
+    // transactions (not the gains).
+    void setTransactionsChanged(std::function<void()> told) { transactionsChanged_ = std::move(told); }
 
     static constexpr int16_t RecordLimit = 125;
 
@@ -115,6 +122,14 @@ private:
     DocumentState state_;
     PriceScale scale_;
     TransactionLog log_;
+    std::function<void()> transactionsChanged_;
+
+    void removeLastEntry();
+    void told() const
+    {
+        if (transactionsChanged_)
+            transactionsChanged_();
+    }
 };
 
 }   // namespace quotechart

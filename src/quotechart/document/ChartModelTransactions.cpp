@@ -42,6 +42,7 @@ void ChartModel::recordBuy(int16_t day)
     log_.append(buyEntry(history(), day));
     ++buyCount();
     tables().buy_days[std::size_t(buyCount())] = day;
+    told();
 }
 
 void ChartModel::recordSell(int16_t day)
@@ -50,6 +51,7 @@ void ChartModel::recordSell(int16_t day)
     log_.append(sellEntry(history(), day, boughtOn));
     ++sellCount();
     tables().sell_days[std::size_t(sellCount())] = day;
+    told();
 }
 
 void ChartModel::removeLastEntry()
@@ -61,11 +63,26 @@ void ChartModel::removeLastEntry()
     log_.removeLast();
 }
 
+void ChartModel::removeLastSell()
+{
+    removeLastEntry();
+    if (const ListEntry *last = log_.last(); last && last->text == BuyText)
+        removeLastEntry();
+    told();
+}
+
+void ChartModel::removeLastBuy()
+{
+    removeLastEntry();
+    told();
+}
+
 void ChartModel::clearTransactions()
 {
     buyCount() = 0;
     sellCount() = 0;
     log_.clear();
+    told();
 }
 
 void ChartModel::resetGains()
@@ -83,6 +100,7 @@ void ChartModel::listCountedTransactions()
         if (i <= sellCount())
             log_.append(sellEntry(history(), t.sell_days[std::size_t(i)], t.buy_days[std::size_t(i)]));
     }
+    told();
 }
 
 void ChartModel::updateSumGain() { log_.setSumGainText(summarizedGainText(log_.entries(), sellCount())); }

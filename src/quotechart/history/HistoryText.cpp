@@ -77,17 +77,17 @@ void storeVolume(QStringView field, int32_t &slot)
 }
 
 struct DayFields {
-    QStringView date, high, low, close, volume;
+    QStringView date, open, high, low, close, volume;   // the long-header layout has no open
 };
 
 DayFields dayFields(QStringView line, bool longHeader)
 {
     if (longHeader) {
         const auto f = splitFields<5>(line);
-        return {f[0], f[1], f[2], f[3], f[4]};
+        return {f[0], {}, f[1], f[2], f[3], f[4]};
     }
     const auto f = splitFields<6>(line);
-    return {f[0], f[2], f[3], f[4], f[5]};
+    return {f[0], f[1], f[2], f[3], f[4], f[5]};
 }
 
 // Stores one day into slot i; true when the row counts (high and low not 0).
@@ -95,6 +95,10 @@ bool storeDay(const QString &line, bool longHeader, PriceHistory &h, int i)
 {
     const DayFields day = dayFields(line, longHeader);
     h.date_array[i] = day.date.toString();
+    if (longHeader)
+        h.open_array[i] = 0;
+    else
+        storePrice(day.open, h.open_array[i]);
     storePrice(day.high, h.high_array[i]);
     storePrice(day.low, h.low_array[i]);
     storePrice(day.close, h.close_array[i]);
