@@ -58,7 +58,8 @@ class SPLITBAY6_EXPORT SplitbayCtl : public QWidget {
     Q_PROPERTY(double ScaleHeight READ ScaleHeight NOTIFY OnResize DESIGNABLE false STORED false)
 public:
     /// The edge the pane docks to, numbered as hosts report it. Any other
-    /// number is no edge: the pane neither docks nor shows its bar.
+    /// number is no edge: the pane is not docked, and its layout leaves the
+    /// bar and the free area as they were.
     enum Alignment : int16_t {
         AlignNone = 0,     ///< Not docked.
         AlignTop = 1,      ///< Docked to the top edge; the bar lies along its bottom.
