@@ -1,10 +1,13 @@
 // A host built against the installed packages: it must compile against the
-// public headers only, link, and catch the controls' errors by type.
+// public headers only, link, catch the controls' errors by type, and find
+// the installed samples without being told where they are.
 
 #include <quotechart/ControlError.h>
+#include <quotechart/HostHooks.h>
 #include <splitbay6/ControlError.h>
 
 #include <QApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -22,6 +25,11 @@ int main(int argc, char **argv)
     } catch (const splitbay6::ControlError &error) {
         if (error.number() != 387)
             return 1;
+    }
+    const QString sample = quotechart::applicationPath() + QStringLiteral("/hist/MSFT.csv");
+    if (!QFile::exists(sample)) {
+        std::fprintf(stderr, "no sample history at %s\n", qPrintable(sample));
+        return 1;
     }
     std::puts("consumer ok");
     return 0;

@@ -8,7 +8,8 @@
 namespace quotechart {
 
 // The folder whose hist/ subfolder holds the history files. By default it is
-// the folder the quotechart library was loaded from.
+// the folder the quotechart library was loaded from, or, when that folder has
+// no hist/, the installed samples' folder (<prefix>/share/quotechart).
 QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
 QUOTECHART_EXPORT QString applicationPath();
 
