@@ -1,6 +1,9 @@
 #include "quotechart/HostHooks.h"
 
+#include "host/DefaultApplicationPath.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <dlfcn.h>
@@ -32,12 +35,24 @@ QString &configuredSite()
 
 }   // namespace
 
+QString defaultApplicationPath(const QString &libraryFolder)
+{
+    if (QFileInfo(QDir(libraryFolder).filePath(QStringLiteral("hist"))).isDir())
+        return libraryFolder;
+    // The samples' place relative to the library's is the same under any
+    // prefix; it is taken from the real folder, so that a link to it (/lib
+    // for /usr/lib) leads to the library's own prefix.
+    const QString real = QFileInfo(libraryFolder).canonicalFilePath();
+    return QDir::cleanPath(
+        QDir(real.isEmpty() ? libraryFolder : real).filePath(QStringLiteral(QUOTECHART_SAMPLES_FROM_LIBRARY)));
+}
+
 void setApplicationPath(const QString &dir) { configuredPath() = dir; }
 
 QString applicationPath()
 {
     if (configuredPath().isEmpty())
-        configuredPath() = libraryFolder();
+        configuredPath() = defaultApplicationPath(libraryFolder());
     return configuredPath();
 }
 

@@ -1,13 +1,16 @@
 // A host built against the installed packages: it must compile against the
 // public headers only, link, catch the controls' errors by type and by their
-// numbers' names, and load the libraries its headers' versions name.
+// numbers' names, load the libraries its headers' versions name, and find
+// the installed samples without being told where they are.
 
 #include <quotechart/ControlError.h>
+#include <quotechart/HostHooks.h>
 #include <quotechart/Version.h>
 #include <splitbay6/ControlError.h>
 #include <splitbay6/Version.h>
 
 #include <QApplication>
+#include <QFile>
 
 #include <cstdio>
 #include <cstring>
@@ -96,6 +99,12 @@ int main(int argc, char **argv)
         std::strcmp(splitbay6::version(), SPLITBAY6_VERSION_STRING) != 0) {
         std::printf("loaded %s and %s, built against %s and %s\n", quotechart::version(), splitbay6::version(),
                     QUOTECHART_VERSION_STRING, SPLITBAY6_VERSION_STRING);
+        return 1;
+    }
+
+    const QString sample = quotechart::applicationPath() + QStringLiteral("/hist/MSFT.csv");
+    if (!QFile::exists(sample)) {
+        std::fprintf(stderr, "no sample history at %s\n", qPrintable(sample));
         return 1;
     }
     std::puts("consumer ok");

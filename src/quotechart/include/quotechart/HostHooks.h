@@ -9,7 +9,8 @@
 namespace quotechart {
 
 /// Sets the folder whose hist/ subfolder holds the history files. By default
-/// it is the folder the quotechart library was loaded from.
+/// it is the folder the quotechart library was loaded from, or, when that
+/// folder has no hist/, the installed samples' folder (<prefix>/share/quotechart).
 QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
 /// The folder whose hist/ subfolder holds the history files.
 QUOTECHART_EXPORT QString applicationPath();
