@@ -10,7 +10,7 @@ namespace quotechart {
 
 /// Sets the folder whose hist/ subfolder holds the history files. By default
 /// it is the folder the quotechart library was loaded from, or, when that
-/// folder has no hist/, the installed samples' folder (<prefix>/share/quotechart).
+/// folder has no hist/, the installed samples' folder (`share/quotechart` under the install prefix).
 QUOTECHART_EXPORT void setApplicationPath(const QString &dir);
 /// The folder whose hist/ subfolder holds the history files.
 QUOTECHART_EXPORT QString applicationPath();
