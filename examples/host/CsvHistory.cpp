@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int MaxColumns = 64;   // a header's columns beyond these are not looked at
+constexpr int MaxColumns = 64;               // a header's columns beyond these are not looked at
 constexpr qsizetype MaxNumberLength = 400;   // any double in fixed notation, as the writer writes it
 constexpr qsizetype MaxDateLength = 40;
 constexpr int FirstTwoDigitCentury = 30;   // 30-99 are the 1900s, 00-29 the 2000s

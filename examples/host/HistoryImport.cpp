@@ -158,7 +158,8 @@ HistoryWrite writeHistoryFile(const QString &path, const QByteArray &bytes)
     const QString folder = target.absolutePath();
     if (!QDir().mkpath(folder))
         return {HistoryWrite::Folder,
-                QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
+                QFileInfo(folder).exists() ? QStringLiteral("it is a file, not a folder")
+                                           : QStringLiteral("it cannot be made")};
     if (target.exists() && !target.isFile())
         return {HistoryWrite::File, QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(path))};
     QSaveFile file(path);

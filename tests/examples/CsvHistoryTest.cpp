@@ -5,6 +5,7 @@
 
 #include "CsvHistory.h"
 #include "HistoryImport.h"
+#include "QtPrinters.h"
 #include "StandardHistory.h"
 
 #include <QDir>
