@@ -326,16 +326,24 @@ private:
 void orderDays(CsvHistory &result, Reader &reader)
 {
     QList<HistoryDay> &days = result.days;
-    std::stable_sort(days.begin(), days.end(),
-                     [](const HistoryDay &a, const HistoryDay &b) { return a.date > b.date; });
+    const auto newer = [](const HistoryDay &a, const HistoryDay &b) { return a.date > b.date; };
+    const auto older = [](const HistoryDay &a, const HistoryDay &b) { return a.date < b.date; };
+    // Files come newest or oldest first: those need no sort.
+    if (std::is_sorted(days.begin(), days.end(), older))
+        std::reverse(days.begin(), days.end());
+    else if (!std::is_sorted(days.begin(), days.end(), newer))
+        std::stable_sort(days.begin(), days.end(), newer);
     QList<int> repeated;
     qsizetype kept = 0;
     for (qsizetype i = 0; i < days.size(); ++i) {
-        if (kept > 0 && days[kept - 1].date == days[i].date) {
-            repeated.append(days[i].line);
+        if (kept == 0 || days[kept - 1].date != days[i].date) {
+            days[kept++] = days[i];
             continue;
         }
-        days[kept++] = days[i];
+        HistoryDay &first = days[kept - 1];
+        repeated.append(std::max(first.line, days[i].line));
+        if (days[i].line < first.line)
+            first = days[i];
     }
     days.resize(kept);
     std::sort(repeated.begin(), repeated.end());

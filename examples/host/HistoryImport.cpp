@@ -69,6 +69,8 @@ CsvFile readCsvFile(const QString &path, qint64 byteLimit)
         file.error = QStringLiteral("it is not a regular file");
     else if (info.st_size > byteLimit)
         file.error = QStringLiteral("it is larger than %1 MiB, far more than a daily history").arg(byteLimit >> 20);
+    else
+        file.bytes.reserve(qsizetype(info.st_size) + 1);
     // One byte beyond the limit tells a file that grew meanwhile.
     while (file.error.isEmpty() && file.bytes.size() <= byteLimit) {
         const qsizetype at = file.bytes.size();
