@@ -75,7 +75,11 @@ ImportDialog::ImportDialog(const QString &csvPath, const CsvHistory &history, QW
 
 QString ImportDialog::ticker() const { return ticker_->text(); }
 
-void ImportDialog::setTicker(const QString &ticker) { ticker_->setText(ticker.toUpper()); }
+void ImportDialog::setTicker(const QString &ticker)
+{
+    ticker_->setText(ticker.toUpper());
+    ticker_->selectAll();   // typing replaces the proposal
+}
 
 void ImportDialog::setDataFolder(const QString &folder)
 {
