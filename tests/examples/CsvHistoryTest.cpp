@@ -177,6 +177,17 @@ TEST(CsvHistory, LinesThatGiveNoDayAreCountedByReasonWithTheirNumbers)
     EXPECT_EQ(daysReadText(bad), "No day could be read.");
 }
 
+TEST(CsvHistory, ALineOfMillionsOfCharactersIsOneLineSkipped)
+{
+    QByteArray text = "Date,High,Low,Close\n2014-08-08,";
+    text += QByteArray(4 << 20, '1') + ",1,1\n" + QByteArray(4 << 20, ',') + "\n\"" + QByteArray(4 << 20, 'x');
+    text += "\n2014-08-07,2,1,1\n";
+    const CsvHistory history = readCsvHistory(text);
+    EXPECT_EQ(history.days.size(), 1);
+    EXPECT_EQ(history.skips(SkipReason::BadNumber).firstLines, QList<int>{2});
+    EXPECT_EQ(history.skips(SkipReason::MissingFields).firstLines, QList<int>{4});   // a quote left open
+}
+
 TEST(CsvHistory, VolumesTheChartCanHold)
 {
     const CsvHistory history = read("Date,High,Low,Close,Volume\n"
@@ -274,6 +285,10 @@ TEST_F(CsvFiles, OnlyRegularFilesWithinTheLimitAreRead)
     EXPECT_TRUE(large.bytes.isEmpty());
     EXPECT_EQ(large.error, "it is larger than 0 MiB, far more than a daily history");
     EXPECT_EQ(readCsvFile(small, 20).error, "");   // exactly the limit
+    // Gigabytes are refused by their size, before a byte is read.
+    QFile huge(write("huge.csv", ""));
+    ASSERT_TRUE(huge.resize(qint64(5) << 30));   // sparse
+    EXPECT_EQ(readCsvFile(huge.fileName()).error, "it is larger than 32 MiB, far more than a daily history");
 
     // A FIFO with no writer would block an ordinary open; a device never ends.
     const QString fifo = folder.filePath("fifo.csv");
