@@ -163,7 +163,7 @@ HistoryWrite writeHistoryFile(const QString &path, const QByteArray &bytes)
                 QFileInfo(folder).exists() ? QStringLiteral("it is a file, not a folder")
                                            : QStringLiteral("it cannot be made")};
     if (target.exists() && !target.isFile())
-        return {HistoryWrite::File, QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(path))};
+        return {HistoryWrite::File, QStringLiteral("it is not a file")};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const bool folderRefuses = !QFileInfo(folder).isWritable() || !QFileInfo(folder).isDir();

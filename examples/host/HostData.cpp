@@ -28,6 +28,18 @@ bool sameFolder(const QString &a, const QString &b) { return QDir::cleanPath(a) 
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
+// Reads and parses a CSV file; what makes it unfit for an import, if anything.
+QString readForImport(const QString &csvPath, CsvHistory &history)
+{
+    const CsvFile file = readCsvFile(csvPath);
+    if (!file.error.isEmpty())
+        return file.error;
+    history = readCsvHistory(file.bytes);
+    if (!history.error.isEmpty())
+        return history.error;
+    return history.days.isEmpty() ? QObject::tr("no day could be read") : QString();
+}
+
 }   // namespace
 
 void HostWindow::applyStoredDataFolder()
@@ -77,16 +89,8 @@ void HostWindow::importHistory()
 
 bool HostWindow::importHistoryFrom(const QString &csvPath)
 {
-    const CsvFile file = readCsvFile(csvPath);
     CsvHistory history;
-    QString problem = file.error;
-    if (problem.isEmpty()) {
-        history = readCsvHistory(file.bytes);
-        problem = history.error;
-    }
-    if (problem.isEmpty() && history.days.isEmpty())
-        problem = tr("no day could be read");
-    if (!problem.isEmpty()) {
+    if (const QString problem = readForImport(csvPath, history); !problem.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, tr("Import history"),
                         tr("%1 cannot be imported: %2.").arg(QFileInfo(csvPath).fileName(), problem), QMessageBox::Ok,
                         this);

@@ -287,6 +287,15 @@ TEST_F(Import, AHistoryThatIsThereIsReplacedOnlyWhenTheUserSaysSo)
     EXPECT_EQ(messages.size(), 2);
     EXPECT_EQ(readFile(histPath("SAMPLE")), Standard);
     EXPECT_EQ(watchTickers(), (QStringList{"OTHER", "SAMPLE"}));
+    // A folder in the file's place is not replaced, and the user hears why.
+    QDir(samples.path()).mkpath("hist/DIR.csv");
+    messages = import({pickFile(path), importAs("DIR"), ModalSequence::press(QMessageBox::Yes),
+                       ModalSequence::press(QMessageBox::Ok)});
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[1],
+              QDir::toNativeSeparators(histPath("DIR")) +
+                  " was not written: it is not a file.\nA history that was there is kept as it was.");
+    EXPECT_TRUE(QFileInfo(histPath("DIR")).isDir());
 }
 
 TEST_F(Import, TheDataFolderDecidesWhatTheWatchListShowsAndIsKept)
