@@ -1,6 +1,7 @@
 #include "HostWindow.h"
 
 #include "HostDialogs.h"
+#include "HostSettings.h"
 #include "WatchList.h"
 
 #include <quotechart/REvuved.h>
@@ -37,13 +38,6 @@ constexpr int MaxRestoredDocuments = 32;
 
 const QString ChartFiles = QStringLiteral("Chart files (*.chart);;All files (*)");
 
-// The host's settings, apart from the chart's own store.
-QSettings hostSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QuotechartHost"),
-                     QStringLiteral("host"));
-}
-
 quotechart::REvuved *chartOf(QMdiSubWindow *window)
 {
     return window ? qobject_cast<quotechart::REvuved *>(window->widget()) : nullptr;
@@ -67,9 +61,10 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     chartStatus_->setObjectName(QStringLiteral("chartStatus"));
     statusBar()->addPermanentWidget(chartStatus_);
     connect(documents_, &QMdiArea::subWindowActivated, this, &HostWindow::showChartStatus);
+    statusBar()->showMessage(tr("Ready"));
+    applyStoredDataFolder();
     createWatchPane();
     createMenus();
-    statusBar()->showMessage(tr("Ready"));
     resize(1280, 800);
     restoreSession();
 }
@@ -108,6 +103,8 @@ void HostWindow::createMenus()
     add(file, "actionOpenChart", tr("&Open chart..."), &HostWindow::openChartFileAsked, QKeySequence::Open);
     add(file, "actionSaveChartAs", tr("&Save chart as..."), &HostWindow::saveChartAs, QKeySequence::SaveAs);
     file->addSeparator();
+    add(file, "actionImportHistory", tr("&Import history..."), &HostWindow::importHistory);
+    file->addSeparator();
     add(file, "actionPrint", tr("&Print..."), &HostWindow::print, QKeySequence::Print);
     add(file, "actionExportPicture", tr("&Export picture..."), &HostWindow::exportPicture);
     add(file, "actionTransactionsReport", tr("Transactions &report..."), &HostWindow::showTransactionsReport);
@@ -122,6 +119,9 @@ void HostWindow::createMenus()
     chart->addSeparator();
     add(chart, "actionLookUpCompany", tr("&Look up company name"), &HostWindow::lookUpCompanyName);
     add(chart, "actionLookupSite", tr("Lookup &site..."), &HostWindow::chooseLookupSite);
+
+    QMenu *settings = menuBar()->addMenu(tr("&Settings"));
+    add(settings, "actionDataFolder", tr("&Data folder..."), &HostWindow::chooseDataFolder);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     showWatchPane_ = view->addAction(tr("&Watch list"));
@@ -169,14 +169,7 @@ void HostWindow::createWatchPane()
     watchTitle_->setIndent(4);
     watchList_ = new QListWidget(watchPane_);
     watchList_->setObjectName(QStringLiteral("watchList"));
-    for (const WatchEntry &entry : scanHistories(QDir(quotechart::applicationPath()).filePath("hist"))) {
-        auto *item = new QListWidgetItem(entry.company.isEmpty() ? entry.ticker
-                                                                 : entry.ticker + QStringLiteral("  ") + entry.company);
-        item->setData(Qt::UserRole, entry.ticker);
-        item->setToolTip(entry.company);
-        watchList_->addItem(item);
-    }
-    watchList_->setCurrentRow(0);
+    refreshWatchList();
     // Double-click and Enter both activate an entry.
     connect(watchList_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openChart(item->data(Qt::UserRole).toString()); });
@@ -190,6 +183,26 @@ void HostWindow::createWatchPane()
     // What the close box does is the host's business: here it hides the pane.
     connect(watchPane_, &splitbay6::SplitbayCtl::Click, this, [this] { showWatchPane_->setChecked(false); });
     watchPane_->setAlignment(splitbay6::SplitbayCtl::AlignLeft);
+}
+
+void HostWindow::refreshWatchList(const QString &current)
+{
+    const QListWidgetItem *selected = watchList_->currentItem();
+    const QString keep = !current.isEmpty() ? current : selected ? selected->data(Qt::UserRole).toString() : QString();
+    watchList_->clear();
+    const QString hist = QDir(dataFolder()).filePath(QStringLiteral("hist"));
+    watchTitle_->setToolTip(QDir::toNativeSeparators(hist));
+    for (const WatchEntry &entry : scanHistories(hist)) {
+        auto *item = new QListWidgetItem(entry.company.isEmpty() ? entry.ticker
+                                                                 : entry.ticker + QStringLiteral("  ") + entry.company);
+        item->setData(Qt::UserRole, entry.ticker);
+        item->setToolTip(entry.company);
+        watchList_->addItem(item);
+        if (entry.ticker == keep)
+            watchList_->setCurrentItem(item);
+    }
+    if (!watchList_->currentItem())
+        watchList_->setCurrentRow(0);
 }
 
 void HostWindow::placeWatchPaneContent()

@@ -2,8 +2,9 @@
 // The example host: an MDI main window of the kind that embeds the controls.
 // Documents are charts in the QMdiArea; a watch list of the tickers in hist/
 // is docked on the left in a SplitbayCtl, whose bar the user drags to share
-// the width with the charts. The pane's width, the open documents and the
-// lookup site are kept in the host's own settings, apart from the chart's.
+// the width with the charts. The pane's width, the open documents, the
+// lookup site and the data folder are kept in the host's own settings, apart
+// from the chart's.
 
 #include <QMainWindow>
 
@@ -15,6 +16,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
+struct CsvHistory;
 
 namespace splitbay6 {
 class SplitbayCtl;
@@ -52,6 +54,21 @@ public:
     void chooseColours();
     void lookUpCompanyName();
     void chooseLookupSite();
+    void importHistory();
+    bool chooseDataFolder();   // whether the data folder changed
+
+    // Imports a CSV history: the import dialog, the question before an
+    // existing history is replaced, the file written, the watch list shown
+    // again; false when nothing was written.
+    bool importHistoryFrom(const QString &csvPath);
+    // The folder whose hist/ the watch list and the charts use, as the chart
+    // is told with setApplicationPath; the bundled samples' folder is what
+    // the chart used before the host changed it.
+    QString dataFolder() const;
+    QString samplesFolder() const { return samplesFolder_; }
+    void setDataFolder(const QString &folder);
+    // Lists the tickers of the data folder again, keeping `current` selected.
+    void refreshWatchList(const QString &current = {});
 
     // Prints the current chart on `printer`; false when there is none or it failed.
     bool printActiveChart(QPrinter &printer);
@@ -80,6 +97,9 @@ private:
     void watchChart(quotechart::REvuved *chart);
     QString askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix);
     void reportError(const QString &what, const std::exception &error);
+    void applyStoredDataFolder();
+    bool offerDataFolder(const QString &reason);
+    void showImported(const QString &ticker, const QString &path, const CsvHistory &history);
 
     QMdiArea *documents_ = nullptr;
     splitbay6::SplitbayCtl *watchPane_ = nullptr;
@@ -89,4 +109,5 @@ private:
     QMenu *windowMenu_ = nullptr;
     QLabel *chartStatus_ = nullptr;
     QString lookupSite_;
+    QString samplesFolder_;
 };

@@ -26,6 +26,8 @@
 class HostTest : public ::testing::Test {
 protected:
     void SetUp() override { start(); }
+    // The host sets where the chart finds its histories for the whole process.
+    ~HostTest() override { quotechart::setApplicationPath(applicationPathAtStart); }
 
     void start()
     {
@@ -101,6 +103,7 @@ protected:
         return chart()->findChild<QWidget *>(QLatin1String(name))->property("text").toString();
     }
 
+    const QString applicationPathAtStart = quotechart::applicationPath();
     QTemporaryDir files;
     std::unique_ptr<HostWindow> window;
 };

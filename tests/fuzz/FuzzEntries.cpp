@@ -14,12 +14,13 @@ void abortOnBrokenRule(const char *rule)
 
 FuzzFailureHandler failureHandler = abortOnBrokenRule;
 
-constexpr std::array<FuzzEntry, 5> entries = {{
+constexpr std::array<FuzzEntry, 6> entries = {{
     {"number_text", fuzzNumberText},
     {"date_text", fuzzDateText},
     {"history_text", fuzzHistoryText},
     {"chart_file", fuzzChartFile},
     {"http_response", fuzzHttpResponse},
+    {"csv_history", fuzzCsvHistory},
 }};
 
 }   // namespace

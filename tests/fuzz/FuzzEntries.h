@@ -12,6 +12,7 @@ int fuzzDateText(const uint8_t *data, size_t size);
 int fuzzHistoryText(const uint8_t *data, size_t size);
 int fuzzChartFile(const uint8_t *data, size_t size);
 int fuzzHttpResponse(const uint8_t *data, size_t size);
+int fuzzCsvHistory(const uint8_t *data, size_t size);
 
 struct FuzzEntry {
     const char *name;   // also its seed folder under tests/fuzz/corpus

@@ -37,7 +37,7 @@ std::vector<std::string> seedsOf(const char *entry)
     return seeds;
 }
 
-// Pieces that parsers of numbers, dates, comma-separated lines and HTTP answers react to.
+// Pieces that parsers of numbers, dates, separated lines, headers and HTTP answers react to.
 const std::vector<std::string> pieces = {"0",
                                          "1",
                                          "5",
@@ -66,6 +66,7 @@ const std::vector<std::string> pieces = {"0",
                                          "  ",
                                          "\t",
                                          ",",
+                                         ";",
                                          "/",
                                          "-",
                                          "\r\n",
@@ -83,6 +84,7 @@ const std::vector<std::string> pieces = {"0",
                                          ":",
                                          "\"",
                                          "Status:",
+                                         "Date,Open,High,Low,Close,Volume\n",
                                          "32767",
                                          "-32768",
                                          "32768",
