@@ -64,23 +64,46 @@ void layOutSidePanel(ChartWidgets &w, double W, double H)
     w.sidePanel->setCurrentIndex(0);
 }
 
+void place(QWidget &child, const QRectF &twips)
+{
+    platform::placeChild(child, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 void layOutPanes(ChartWidgets &w, double W, double H)
 {
-    const double paneWidth = W - 3250;
-    platform::placeChild(*w.dayReadout, 0, 0, W - 5000, ReadOutHeight);
-    platform::placeChild(*w.changeReadout, W - 5000, 0, 2400, ReadOutHeight);
-    platform::placeChild(*w.pricePane, RulerWidth, ReadOutHeight, paneWidth, 2 * H / 3 - 520);
+    const PaneGeometry g = paneGeometry(W, H);
+    place(*w.dayReadout, g.dayReadout);
+    place(*w.changeReadout, g.changeReadout);
+    place(*w.pricePane, g.pricePane);
     for (int k = 0; k < PaneCount; ++k)
-        platform::placeChild(*w.indicatorPanes[k], RulerWidth, (6 + k) * H / 9, paneWidth, H / 9);
-    platform::placeChild(*w.priceRuler, 0, ReadOutHeight, RulerWidth, 2 * H / 3 - 520);
-    platform::placeChild(*w.dateRuler, RulerWidth, 2 * H / 3 - DateRulerHeight, paneWidth, DateRulerHeight);
-    platform::placeChild(*w.newerArrow, 326, 2 * H / 3 - DateRulerHeight, 320, DateRulerHeight);
-    platform::placeChild(*w.olderArrow, 0, 2 * H / 3 - DateRulerHeight, 325, DateRulerHeight);
+        place(*w.indicatorPanes[k], g.indicatorPanes[k]);
+    place(*w.priceRuler, g.priceRuler);
+    place(*w.dateRuler, g.dateRuler);
+    place(*w.newerArrow, g.newerArrow);
+    place(*w.olderArrow, g.olderArrow);
     for (int k = 0; k < PaneCount; ++k)
-        platform::placeChild(*w.indicatorRulers[k], 0, (6 + k) * H / 9, RulerWidth, H / 9);
+        place(*w.indicatorRulers[k], g.indicatorRulers[k]);
 }
 
 }   // namespace
+
+PaneGeometry paneGeometry(double W, double H)
+{
+    const double paneWidth = W - 3250;
+    PaneGeometry g;
+    g.dayReadout = QRectF(0, 0, W - 5000, ReadOutHeight);
+    g.changeReadout = QRectF(W - 5000, 0, 2400, ReadOutHeight);
+    g.pricePane = QRectF(RulerWidth, ReadOutHeight, paneWidth, 2 * H / 3 - 520);
+    g.priceRuler = QRectF(0, ReadOutHeight, RulerWidth, 2 * H / 3 - 520);
+    g.dateRuler = QRectF(RulerWidth, 2 * H / 3 - DateRulerHeight, paneWidth, DateRulerHeight);
+    g.newerArrow = QRectF(326, 2 * H / 3 - DateRulerHeight, 320, DateRulerHeight);
+    g.olderArrow = QRectF(0, 2 * H / 3 - DateRulerHeight, 325, DateRulerHeight);
+    for (int k = 0; k < PaneCount; ++k) {
+        g.indicatorPanes[std::size_t(k)] = QRectF(RulerWidth, (6 + k) * H / 9, paneWidth, H / 9);
+        g.indicatorRulers[std::size_t(k)] = QRectF(0, (6 + k) * H / 9, RulerWidth, H / 9);
+    }
+    return g;
+}
 
 void layOutChart(const QWidget &chart, ChartWidgets &w)
 {

@@ -12,6 +12,7 @@
 #include "controllers/TransactionListView.h"
 #include "controllers/TransactionRecorder.h"
 #include "document/ChartModel.h"
+#include "render/ChartContent.h"
 #include "platform/SettingsStore.h"
 #include "quotechart/REvuved.h"
 
@@ -59,6 +60,8 @@ struct REvuved::Private {
     ChartActions actions();
     void redraw();
     void announceChanges();
+    // The picture boxes' surfaces, for the drawing steps.
+    ChartRegions screenRegions();
     void announceCrosshair(int day);
 };
 

@@ -46,6 +46,17 @@ ChartActions REvuved::Private::actions()
     return {[this] { chart.Clear(); }, [this] { redraw(); }, [this] { emit chart.timeRangeRequested(); }};
 }
 
+ChartRegions REvuved::Private::screenRegions()
+{
+    ChartWidgets &w = widgets;
+    ChartRegions regions{w.pricePane->surface(), w.priceRuler->surface(), w.dateRuler->surface(), {}, {}};
+    for (std::size_t k = 0; k < PaneCount; ++k) {
+        regions.indicatorPanes[k] = &w.indicatorPanes[k]->surface();
+        regions.indicatorRulers[k] = &w.indicatorRulers[k]->surface();
+    }
+    return regions;
+}
+
 // The window redraw. Each step runs even when an earlier one failed; a
 // failure is the host's to see only when it calls the step itself.
 void REvuved::Private::redraw()
