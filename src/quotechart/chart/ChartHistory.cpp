@@ -44,6 +44,7 @@ QVariant REvuved::ReadDataFile(QString &Ticker, bool &b_Today_flag)
             d->widgets.dayReadout->setText(QString());
         }
     }
+    d->follower->follow(path.value_or(QString()));
     emit historyLoaded(ticker_name, d->model.history().record_count);
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "chart/ChartWidgets.h"
 #include "controllers/CrosshairController.h"
+#include "controllers/HistoryFileFollower.h"
 #include "controllers/NavigationController.h"
 #include "controllers/PopupMenu.h"
 #include "controllers/PopupMenuController.h"
@@ -44,6 +45,8 @@ struct REvuved::Private {
     std::optional<PopupMenuController> popupMenu;
     std::optional<SettingsTabController> settingsTab;
     std::optional<TransactionListMenu> transactionListMenu;
+    std::optional<HistoryFileFollower> follower;
+    bool showLegend = false;
 
     // What the host was last told of the range, the drawing switches and the
     // crosshair, so that a change is told once whatever made it.
@@ -63,6 +66,8 @@ struct REvuved::Private {
     // The picture boxes' surfaces, for the drawing steps.
     ChartRegions screenRegions();
     void announceCrosshair(int day);
+    // The followed history file, read again: taken only when whole.
+    void rereadFollowedFile(const QString &path);
 };
 
 }   // namespace quotechart

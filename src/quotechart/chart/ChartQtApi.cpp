@@ -19,6 +19,7 @@ bool REvuved::loadHistory(const QString &ticker, const QList<DayPrices> &newestF
     if (!storeHistory(newestFirst, model.history()))
         return false;
     model.historyReplaced();
+    d->follower->follow(QString());
     model.ticker() = ticker;
     if (!companyName.isNull()) {
         model.companyName() = companyName;

@@ -95,6 +95,7 @@ void REvuved::Private::connectControllers()
     settingsTab.emplace(model, SettingsTabWidgets{*w.sidePanel, w.indicatorCombos, w.periodFields, *w.applyButton},
                         chart, actions());
     transactionListMenu.emplace(model, *w.transactionList, *menus.listMenu, *menus.deleteTransaction, chart, actions());
+    follower.emplace([this](const QString &path) { rereadFollowedFile(path); });
 
     platform::PictureBox *pane = w.pricePane;
     QObject::connect(pane, &platform::PictureBox::mouseDown, &chart,

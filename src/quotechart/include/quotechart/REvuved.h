@@ -11,7 +11,9 @@
 #include <QVariant>
 #include <QWidget>
 
+class QPaintDevice;
 class QPrinter;
+class QRectF;
 
 #include <cstdint>
 #include <memory>
@@ -35,6 +37,12 @@ namespace quotechart {
 /// arguments).
 class QUOTECHART_EXPORT REvuved : public QWidget {
     Q_OBJECT
+    /// The chart reads its history file again when the file changes on disk
+    /// (see setFollowHistoryFile).
+    Q_PROPERTY(bool followHistoryFile READ followHistoryFile WRITE setFollowHistoryFile NOTIFY followHistoryFileChanged)
+    /// The names of the averages shown and of each pane's series stand at the
+    /// top left of their pane, in their colours.
+    Q_PROPERTY(bool showLegend READ showLegend WRITE setShowLegend NOTIFY showLegendChanged)
     /// The newest visible day, the visible range's right edge (starting_date_local).
     Q_PROPERTY(int newestDay READ newestDay WRITE setNewestDay NOTIFY visibleRangeChanged)
     /// The oldest visible day, the visible range's left edge (ending_date_local).
@@ -217,6 +225,30 @@ public:
     int16_t TechInd3() const;
     ///@}
 
+    /// @name Following the history file, pictures, the legend
+    ///@{
+    bool followHistoryFile() const;   ///< The followHistoryFile property.
+    /// While on, a change to the loaded ticker's history file (written in
+    /// place, or replaced) is read once the writes have settled for half a
+    /// second: the window stays on the newest day if it showed it and on the
+    /// same dates otherwise, the transactions keep their dates, the chart is
+    /// redrawn and historyLoaded is emitted. A file that is not whole (its
+    /// last line unfinished, or no day in it) leaves the chart as it is.
+    /// Off by default; a history from loadHistory is not followed.
+    void setFollowHistoryFile(bool on);
+    /// Draws the chart as the window shows it (price pane, rulers, read-outs,
+    /// the three panes, arrows) into `target` on any paint device: an SVG or
+    /// PDF generator, a printer, or an image of any resolution. Lines one
+    /// pixel wide on the screen are one device pixel wide there. Draws
+    /// nothing without a history or on a device that cannot be painted.
+    void renderTo(QPaintDevice *device, const QRectF &target);
+    bool showLegend() const;          ///< The showLegend property.
+    /// Shows or hides the legend on the screen (off by default): the names
+    /// the printed legend gives the averages shown and each pane's series,
+    /// in their colours, at the top left of their pane. Redraws.
+    void setShowLegend(bool on);
+    ///@}
+
     const PriceHistory &history() const;   ///< The loaded history, a read-only view for hosts.
     /// Where PrintEntireChart prints; nullptr means the default printer. The
     /// chart does not own the printer.
@@ -295,6 +327,8 @@ signals:
     /// The user chose the popup menu's "Time Range" (besides the Ctrl+T it
     /// sends to the host's window).
     void timeRangeRequested();
+    void followHistoryFileChanged(bool on);   ///< The followHistoryFile property changed.
+    void showLegendChanged(bool on);          ///< The showLegend property changed.
     ///@{
     /// A drawing switch changed, whatever changed it (the popup menu, a host
     /// call); the argument is its new state.
