@@ -38,6 +38,17 @@ public:
     // Device pixels per logical pixel (2 on a 2x screen): texts are rendered
     // at this scale so they keep their size in twips.
     double pixelRatio() const { return pixelRatio_; }
+    // Point sizes are multiplied by this on this device, so that a picture
+    // of a window at another scale keeps its texts in proportion. Once set,
+    // texts are drawn as text at the device's resolution, never stamped.
+    double textScale() const { return textScale_; }
+    void setTextScale(double scale)
+    {
+        textScale_ = scale > 0 && scale < 1e6 ? scale : 1;
+        stampsTexts_ = false;
+    }
+    // True when texts are stamped from images rendered once (a picture box).
+    bool stampsTexts() const { return raster_ != nullptr && stampsTexts_; }
     // New scale factors, for a device that moved to a screen of another ratio.
     void setScale(double twipsPerPixelX, double twipsPerPixelY, double pixelRatio);
     double twipsPerPixelX() const { return twipsPerPixelX_; }
@@ -108,6 +119,8 @@ private:
     double pixelsPerTwipY_;
     double devicePixelsPerScreenPixel_;
     double pixelRatio_ = 1;
+    double textScale_ = 1;
+    bool stampsTexts_ = true;
     std::function<void(const QRect &)> changed_;
     QRect dirty_;     // changed in this batch
     QRect covered_;   // a window all of which dirty_ holds

@@ -37,6 +37,7 @@ public:
     {
         canvas.setScale(twipsPerPixelX, twipsPerPixelY, pixelRatio);
     }
+    void setTextScale(double scale) { canvas.setTextScale(scale); }
     // Points the surface at another device of the same kind (a resized image).
     void setDevice(QPaintDevice *device) { canvas.setDevice(device); }
 };

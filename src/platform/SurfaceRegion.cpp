@@ -297,20 +297,20 @@ void SurfaceRegion::print(const QString &text)
         QRect touched(QPoint(0, 0), window().size());   // a printer's text: the page is not shown anyway
         // Nothing past the region's right edge is laid out.
         const int room = window().width() - origin.x();
-        if (canvas_.isRaster()) {
+        const QFont font = deviceFont();
+        if (canvas_.stampsTexts()) {
             // Picture boxes stamp texts rendered once; a printer gets real text.
-            const TextStamp &stamp = textStamp(visiblePart(text, font_, room), font_, foreColor_, canvas_.pixelRatio());
+            const TextStamp &stamp = textStamp(visiblePart(text, font, room), font, foreColor_, canvas_.pixelRatio());
             p.drawImage(origin + stamp.offset, stamp.image);
             touched = QRect(origin + stamp.offset, stamp.image.size());
         } else {
             // No ligatures: a printed "ff" stays two letters for whoever reads the text back.
-            QFont plain = font_;
+            QFont plain = font;
             plain.setStyleStrategy(QFont::StyleStrategy(plain.styleStrategy() | QFont::PreferNoShaping));
             p.setFont(plain);
             canvas_.usePen(p, foreColor_, 1, LineStyle::Solid);
-            const QFontMetricsF metrics(font_, canvas_.device());
-            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()),
-                       visiblePart(text, font_, room, canvas_.device()));
+            const QFontMetricsF metrics(font, canvas_.device());
+            p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), visiblePart(text, font, room, canvas_.device()));
         }
         changed(touched);
     }
@@ -322,14 +322,27 @@ double SurfaceRegion::textWidth(const QString &text) const
 {
     if (!canvas_.device())
         return 0;
-    return QFontMetricsF(font_, canvas_.device()).horizontalAdvance(text) * canvas_.pixelRatio() * twipsPerPixelX();
+    return QFontMetricsF(deviceFont(), canvas_.device()).horizontalAdvance(text) * canvas_.pixelRatio() * twipsPerPixelX();
 }
 
 double SurfaceRegion::textHeight() const
 {
     if (!canvas_.device())
         return 0;
-    return QFontMetricsF(font_, canvas_.device()).height() * canvas_.pixelRatio() * twipsPerPixelY();
+    return QFontMetricsF(deviceFont(), canvas_.device()).height() * canvas_.pixelRatio() * twipsPerPixelY();
+}
+
+QFont SurfaceRegion::deviceFont() const
+{
+    const double scale = canvas_.textScale();
+    if (scale == 1)
+        return font_;
+    QFont scaled = font_;
+    if (font_.pointSizeF() > 0)
+        scaled.setPointSizeF(font_.pointSizeF() * scale);
+    else if (font_.pixelSize() > 0)
+        scaled.setPixelSize(std::max(1, int(std::lround(font_.pixelSize() * scale))));
+    return scaled;
 }
 
 void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &colour, int width)

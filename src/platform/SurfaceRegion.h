@@ -114,6 +114,7 @@ protected:
 
 private:
     QRect window() const { return window_ ? *window_ : canvas_.deviceRect(); }
+    QFont deviceFont() const;   // the font at the canvas's text scale
     QPainter &painter();
     std::optional<RasterTarget> rasterTarget() { return canvas_.rasterTarget(window()); }
     static int pixelOf(double scaled, double twips, double twipsPerPixel);

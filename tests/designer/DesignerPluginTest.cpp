@@ -109,6 +109,8 @@ const std::map<QString, std::vector<ShownProperty>> ExpectedProperties = {
      }},
     {"quotechart::REvuved",
      {
+         {"followHistoryFile", "bool", true, true, "followHistoryFileChanged"},
+         {"showLegend", "bool", true, true, "showLegendChanged"},
          {"newestDay", "int", true, true, "visibleRangeChanged"},
          {"oldestDay", "int", true, true, "visibleRangeChanged"},
          {"dayCount", "int", false, true, "historyLoaded"},

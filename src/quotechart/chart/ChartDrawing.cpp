@@ -31,13 +31,27 @@ void REvuved::DisplayChart(int16_t &starting_date, int16_t &ending_date)
             throw ControlError(platform::DivisionByZero);
         model.setRange({starting_date, ending_date});
     }
-    drawPricePaneStep(d->screenRegions(), model, starting_date, ending_date, model.scale());
+    const ChartRegions regions = d->screenRegions();
+    drawPricePaneStep(regions, model, starting_date, ending_date, model.scale());
+    if (d->showLegend)
+        drawPriceLegendStep(regions, model);
 }
 
 void REvuved::DrawBuy(float &x) { drawArrowUnder(d->widgets.pricePane->surface(), d->model, d->model.scale(), x, true); }
 void REvuved::DrawSell(float &x)
 {
     drawArrowUnder(d->widgets.pricePane->surface(), d->model, d->model.scale(), x, false);
+}
+
+bool REvuved::showLegend() const { return d->showLegend; }
+
+void REvuved::setShowLegend(bool on)
+{
+    if (on == d->showLegend)
+        return;
+    d->showLegend = on;
+    d->redraw();
+    emit showLegendChanged(on);
 }
 
 float REvuved::MaximumPrice() const { return highestHigh(d->model.history(), starting_date_local, ending_date_local); }

@@ -8,7 +8,10 @@ namespace quotechart {
 
 void REvuved::DisplayTechnicalIndicators(int16_t &indicator1, int16_t &indicator2, int16_t &indicator3)
 {
-    drawIndicatorPanesStep(d->screenRegions(), d->model, {indicator1, indicator2, indicator3}, marginStripColour());
+    const ChartRegions regions = d->screenRegions();
+    drawIndicatorPanesStep(regions, d->model, {indicator1, indicator2, indicator3}, marginStripColour());
+    if (d->showLegend)
+        drawPaneLegendsStep(regions, d->model, {indicator1, indicator2, indicator3});
     d->announceChanges();
     emit DrawComplete();
 }

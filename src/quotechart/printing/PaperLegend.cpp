@@ -1,9 +1,9 @@
 #include "printing/PaperLegend.h"
 
-#include "indicators/IndicatorCatalogue.h"
 #include "platform/SurfaceRegion.h"
 #include "printing/PageLayout.h"
 #include "printing/PaperColours.h"
+#include "render/Legend.h"
 
 namespace quotechart {
 
@@ -37,22 +37,24 @@ private:
 
 }   // namespace
 
+namespace {
+
+std::vector<LegendEntry> paperAverages(const LegendContent &c)
+{
+    return averagesLegend({c.ma10, c.ma50, c.ma200, c.maCustom}, c.custom_ma_period,
+                          {PaperMA10, PaperMA50, PaperMA200, PaperCustomMA});
+}
+
+}   // namespace
+
 QStringList legendTexts(const LegendContent &c)
 {
     QStringList texts{c.company_name};
-    if (c.ma10)
-        texts << QStringLiteral("10 Day MA");
-    if (c.ma50)
-        texts << QStringLiteral("50 Day MA");
-    if (c.ma200)
-        texts << QStringLiteral("200 Day MA");
-    if (c.maCustom)
-        texts << QString::number(c.custom_ma_period) + QStringLiteral(" Day MA");
+    for (const LegendEntry &entry : paperAverages(c))
+        texts << entry.text;
     for (const PaneSettings &pane : c.panes)
-        if (const IndicatorInfo *indicator = findIndicator(pane.indicator))
-            for (const SeriesLegend &legend : indicator->series)
-                if (legend.name)
-                    texts << legend.text(pane);
+        for (const LegendEntry &entry : paneLegend(pane))
+            texts << entry.text;
     return texts;
 }
 
@@ -60,24 +62,17 @@ void drawPaperLegend(platform::SurfaceRegion &page, const PageLayout &layout, co
 {
     LegendWriter averages(page, layout, 300);
     averages.entry(c.company_name, Qt::black, averages.textLeft());
-    if (c.ma10)
-        averages.entry(QStringLiteral("10 Day MA"), PaperMA10);
-    if (c.ma50)
-        averages.entry(QStringLiteral("50 Day MA"), PaperMA50);
-    if (c.ma200)
-        averages.entry(QStringLiteral("200 Day MA"), PaperMA200);
-    if (c.maCustom)
-        averages.entry(QString::number(c.custom_ma_period) + QStringLiteral(" Day MA"), PaperCustomMA);
+    for (const LegendEntry &entry : paperAverages(c))
+        averages.entry(entry.text, entry.colour);
 
     const std::array<QRectF, 3> panes = layout.panes();
     for (int k = 0; k < PaneCount; ++k) {
-        const IndicatorInfo *indicator = findIndicator(c.panes[std::size_t(k)].indicator);
-        if (!indicator)
+        const std::vector<LegendEntry> entries = paneLegend(c.panes[std::size_t(k)]);
+        if (entries.empty())
             continue;
         LegendWriter series(page, layout, panes[std::size_t(k)].top() + 60);
-        for (const SeriesLegend &legend : indicator->series)
-            if (legend.name)
-                series.entry(legend.text(c.panes[std::size_t(k)]), legend.colour);
+        for (const LegendEntry &entry : entries)
+            series.entry(entry.text, entry.colour);
     }
 }
 

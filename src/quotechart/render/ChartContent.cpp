@@ -7,6 +7,7 @@
 #include "quotechart/ControlError.h"
 #include "render/Arrow.h"
 #include "render/DateRuler.h"
+#include "render/Legend.h"
 #include "render/PriceChartView.h"
 #include "render/PricePane.h"
 #include "render/PriceRange.h"
@@ -78,6 +79,24 @@ void drawIndicatorPanesStep(const ChartRegions &r, const ChartModel &model,
         if (const IndicatorInfo *indicator = findIndicator(indicators[k]))
             indicator->draw(PaneTarget{*r.indicatorRulers[k], *r.indicatorPanes[k], strips}, model.history(), range.s,
                             range.e, model.panes()[k]);
+}
+
+void drawPriceLegendStep(const ChartRegions &r, const ChartModel &model)
+{
+    const DrawingSwitches &on = model.switches();
+    if (on.hide_chart_flag)
+        return;
+    drawLegendRow(r.pricePane, averagesLegend({on.ma10_flag, on.ma50_flag, on.ma200_flag, on.macustom_flag},
+                                              model.overlays().custom_ma_period, ScreenPriceLook.averageColours));
+}
+
+void drawPaneLegendsStep(const ChartRegions &r, const ChartModel &model, const std::array<int16_t, PaneCount> &indicators)
+{
+    for (std::size_t k = 0; k < PaneCount; ++k) {
+        PaneSettings pane = model.panes()[k];
+        pane.indicator = indicators[k];
+        drawLegendRow(*r.indicatorPanes[k], paneLegend(pane));
+    }
 }
 
 }   // namespace quotechart

@@ -45,6 +45,13 @@ void drawPricePaneStep(const ChartRegions &regions, const ChartModel &model, int
 void drawIndicatorPanesStep(const ChartRegions &regions, const ChartModel &model,
                             const std::array<int16_t, PaneCount> &indicators, const QColor &strips);
 
+// The screen's legend: the averages shown, at the top left of the price
+// pane (none while the price drawing is suppressed), and each pane's series
+// at the top left of its pane.
+void drawPriceLegendStep(const ChartRegions &regions, const ChartModel &model);
+void drawPaneLegendsStep(const ChartRegions &regions, const ChartModel &model,
+                         const std::array<int16_t, PaneCount> &indicators);
+
 // The arrow of a transaction for the day under x on the price pane, placed
 // by the scale's slot width. A day outside the arrays fails with ControlError.
 void drawArrowUnder(platform::SurfaceRegion &pane, const ChartModel &model, const PriceScale &scale, float x,
