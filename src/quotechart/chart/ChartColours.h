@@ -1,7 +1,7 @@
 #pragma once
 // The chart's colours, kept in the per-user settings store.
 
-#include "document/PriceStyle.h"
+#include "document/CandleColours.h"
 #include "platform/SettingsStore.h"
 
 #include <QColor>

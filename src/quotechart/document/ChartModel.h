@@ -12,7 +12,7 @@
 #include "document/ChartDocument.h"
 #include "document/OverlayParameters.h"
 #include "document/PriceScale.h"
-#include "document/PriceStyle.h"
+#include "document/CandleColours.h"
 #include "document/TransactionLog.h"
 #include "document/VisibleRange.h"
 #include "history/DayDates.h"

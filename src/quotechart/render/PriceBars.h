@@ -3,6 +3,7 @@
 // an open mark, or as a candlestick, in the other price styles), or a line
 // through the closes.
 
+#include "document/CandleColours.h"
 #include "document/PriceStyle.h"
 
 namespace platform {

@@ -7,7 +7,7 @@
 
 #include "document/ChartDocument.h"
 #include "document/OverlayParameters.h"
-#include "document/PriceStyle.h"
+#include "document/CandleColours.h"
 
 #include <QColor>
 

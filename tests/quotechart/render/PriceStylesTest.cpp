@@ -43,7 +43,7 @@ std::unique_ptr<PriceHistory> threeDays()
 
 // 1 price unit = 100 twips, price 10 at 50 twips above the bottom of 1500:
 // price p at row (1450 - 100 (p - 10)) / 15. High 20 at row 30, 19 at 37,
-// 18 at 43, 17 at 50, 15 at 57, 13 at 70, 12 at 83, low 11 at 90.
+// 18 at 43, 17 at 50, 15 at 63, 13 at 70, 12 at 83, low 11 at 90.
 PriceScale handScale()
 {
     PriceScale scale;
@@ -119,7 +119,7 @@ TEST_F(PriceStyles, OpenHighLowCloseAddsTheOpenMarkOnTheLeft)
     EXPECT_EQ(bars.pixelColor(145, 83), Black);
     // Day 3 has no open: nothing left of its bar (column 66).
     EXPECT_EQ(count(bars, Black, QRect(40, 0, 26, 100)), 0);
-    EXPECT_EQ(bars.pixelColor(80, 57), Black);   // its close mark
+    EXPECT_EQ(bars.pixelColor(80, 63), Black);   // its close mark
     // Every pixel the default draws is drawn here too.
     const QImage plain = draw(PriceStyle::HighLowClose);
     for (int y = 0; y < plain.height(); ++y)
@@ -153,7 +153,7 @@ TEST_F(PriceStyles, CandlesticksStandWhereTheBarsStoodInTheirDaysColours)
     EXPECT_EQ(candles.pixelColor(66, 60), Black);
     EXPECT_EQ(candles.pixelColor(68, 60), Black);
     EXPECT_EQ(candles.pixelColor(67, 60), White);
-    EXPECT_EQ(candles.pixelColor(80, 57), Black);
+    EXPECT_EQ(candles.pixelColor(80, 63), Black);
     EXPECT_EQ(count(candles, Candles.rising, QRect(0, 0, 100, 100)) +
                   count(candles, Candles.falling, QRect(0, 0, 100, 100)),
               0);
