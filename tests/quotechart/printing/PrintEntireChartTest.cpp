@@ -338,7 +338,8 @@ TEST_F(Printing, ALogarithmicScaleLabelsTheScreensRoundPricesAtTheirDecades)
     const auto spread = [](const std::vector<std::pair<double, double>> &labels, auto mapped) {
         std::vector<double> perUnit;
         for (std::size_t i = 1; i < labels.size(); ++i)
-            perUnit.push_back((labels[i].second - labels[0].second) / (mapped(labels[i].first) - mapped(labels[0].first)));
+            perUnit.push_back(
+                std::abs((labels[i].second - labels[0].second) / (mapped(labels[i].first) - mapped(labels[0].first))));
         const auto [low, high] = std::minmax_element(perUnit.begin(), perUnit.end());
         return *high / *low;
     };
