@@ -136,5 +136,16 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
     printer.setOutputFileName(out.filePath(QStringLiteral("printed.pdf")));
     const bool printed = window.printActiveChart(printer);
     std::fprintf(stderr, "%s %s\n", printed ? "wrote" : "could not write", qPrintable(printer.outputFileName()));
+
+    // What a host switches on: candlesticks over three months, then the whole
+    // history on a logarithmic scale.
+    chart->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    chart->setPriceStyle(quotechart::REvuved::Candlestick);
+    chart->setVisibleRange(1, 60);
+    ok = write(grabbed(*chart), out, "candlesticks.png") && ok;
+    chart->setPriceStyle(quotechart::REvuved::HighLowClose);
+    chart->setLogarithmicScale(true);
+    chart->setVisibleRange(1, chart->dayCount());
+    ok = write(grabbed(*chart), out, "logarithmic.png") && ok;
     return printed && ok;
 }

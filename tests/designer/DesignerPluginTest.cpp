@@ -124,6 +124,8 @@ const std::map<QString, std::vector<ShownProperty>> ExpectedProperties = {
          {"highLowClose", "bool", true, true, "highLowCloseChanged"},
          {"verticalGrid", "bool", true, true, "verticalGridChanged"},
          {"horizontalGrid", "bool", true, true, "horizontalGridChanged"},
+         {"priceStyle", "quotechart::REvuved::PriceStyle", true, true, "priceStyleChanged"},
+         {"logarithmicScale", "bool", true, true, "logarithmicScaleChanged"},
      }},
 };
 

@@ -72,6 +72,13 @@ void applyStoredColours(ChartWidgets &w, ColourDefaults defaults, const Session 
     setLabelColour(w.dayReadout, QPalette::WindowText, text);
 }
 
+CandleColours storedCandleColours(const Session &store)
+{
+    const CandleColours defaults;
+    return {storedColour(store, "CandleRising", platform::longFromColour(defaults.rising)),
+            storedColour(store, "CandleFalling", platform::longFromColour(defaults.falling))};
+}
+
 QColor marginStripColour()
 {
     return colourOr(platform::SettingsStore::readLong(QStringLiteral("BkgRulers"), StripBlue), StripBlue);

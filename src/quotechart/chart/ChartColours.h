@@ -1,6 +1,7 @@
 #pragma once
 // The chart's colours, kept in the per-user settings store.
 
+#include "document/CandleColours.h"
 #include "platform/SettingsStore.h"
 
 #include <QColor>
@@ -17,6 +18,11 @@ enum class ColourDefaults { StartUp, SetColors };
 // transaction list their back and text colours. Draws nothing.
 void applyStoredColours(ChartWidgets &widgets, ColourDefaults defaults,
                         const platform::SettingsStore::Session &store = {});
+
+// The candlesticks' colours from the keys CandleRising and CandleFalling, the
+// defaults of CandleColours where nothing usable is stored (at start-up and
+// in SetColors alike).
+CandleColours storedCandleColours(const platform::SettingsStore::Session &store = {});
 
 // The colour of the indicator panes' margin strips: the rulers' stored
 // colour, read afresh for every drawing, with a dark blue of its own when

@@ -69,13 +69,17 @@ namespace {
 
 // A drawing switch set by the host: redrawn when it changes, which tells
 // the host through the switch's signal as any other change does.
-void setSwitch(REvuved::Private &d, bool &flag, bool on)
+template <typename Value> void setSwitch(REvuved::Private &d, Value &flag, Value on)
 {
     if (flag == on)
         return;
     flag = on;
     d.redraw();
 }
+
+static_assert(int(REvuved::HighLowClose) == int(PriceStyle::HighLowClose) &&
+              int(REvuved::OpenHighLowClose) == int(PriceStyle::OpenHighLowClose) &&
+              int(REvuved::Candlestick) == int(PriceStyle::Candlestick));
 
 }   // namespace
 
@@ -93,6 +97,16 @@ void REvuved::setBollingerBands(bool on) { setSwitch(*d, d->model.switches().bol
 void REvuved::setHighLowClose(bool on) { setSwitch(*d, d->model.switches().high_low_close_flag, on); }
 void REvuved::setVerticalGrid(bool on) { setSwitch(*d, d->model.switches().vertical_grid_flag, on); }
 void REvuved::setHorizontalGrid(bool on) { setSwitch(*d, d->model.switches().horizontal_grid_flag, on); }
+bool REvuved::logarithmicScale() const { return d->model.switches().logarithmic_scale_flag; }
+void REvuved::setLogarithmicScale(bool on) { setSwitch(*d, d->model.switches().logarithmic_scale_flag, on); }
+REvuved::PriceStyle REvuved::priceStyle() const { return PriceStyle(int(d->model.switches().price_style)); }
+
+void REvuved::setPriceStyle(PriceStyle style)
+{
+    if (style != HighLowClose && style != OpenHighLowClose && style != Candlestick)
+        return;
+    setSwitch(*d, d->model.switches().price_style, quotechart::PriceStyle(int(style)));
+}
 
 // Whatever changed the range or the switches since the host was last told
 // (the user, a host call, a chart file, a timer) is told once.
@@ -115,10 +129,13 @@ void REvuved::Private::announceChanges()
         {&DrawingSwitches::high_low_close_flag, &REvuved::highLowCloseChanged},
         {&DrawingSwitches::vertical_grid_flag, &REvuved::verticalGridChanged},
         {&DrawingSwitches::horizontal_grid_flag, &REvuved::horizontalGridChanged},
+        {&DrawingSwitches::logarithmic_scale_flag, &REvuved::logarithmicScaleChanged},
     };
     for (const auto &[flag, notice] : notices)
         if (on.*flag != was.*flag)
             emit(chart.*notice)(on.*flag);
+    if (on.price_style != was.price_style)
+        emit chart.priceStyleChanged(REvuved::PriceStyle(int(on.price_style)));
 }
 
 void REvuved::Private::announceCrosshair(int day)

@@ -126,6 +126,7 @@ REvuved::REvuved(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>
     buy_number = sell_number = 0;
     const platform::SettingsStore::Session store;   // one reading of the store for all of start-up
     applyStoredColours(w, ColourDefaults::StartUp, store);
+    model.candleColours() = storedCandleColours(store);
     model.panes() = readStoredPaneSettings(store);
     fillIndicatorCombos(w, model.panes());
     d->connectControllers();
@@ -168,7 +169,12 @@ void REvuved::ZoomIn() { d->navigation->zoomIn(); }
 void REvuved::ZoomOut() { d->navigation->zoomOut(); }
 void REvuved::UpdateCaption(float &x) { d->crosshair->updateReadouts(x); }
 
-void REvuved::SetColors() { applyStoredColours(d->widgets, ColourDefaults::SetColors); }
+void REvuved::SetColors()
+{
+    const platform::SettingsStore::Session store;
+    applyStoredColours(d->widgets, ColourDefaults::SetColors, store);
+    d->model.candleColours() = storedCandleColours(store);
+}
 
 QString REvuved::CompanyName() const { return d->widgets.dayReadout->text(); }
 bool REvuved::MA10() const { return d->model.switches().ma10_flag; }

@@ -6,6 +6,7 @@
 // and the printer work on it without widgets.
 
 #include "document/PaneSettings.h"
+#include "document/PriceStyle.h"
 #include "document/TransactionTables.h"
 
 #include <QString>
@@ -15,7 +16,8 @@
 
 namespace quotechart {
 
-// Switches of the price pane, toggled by the popup menu.
+// Switches of the price pane, toggled by the popup menu (the style and the
+// logarithmic scale by the host alone).
 struct DrawingSwitches {
     bool ma10_flag = true;
     bool ma50_flag = true;
@@ -27,6 +29,8 @@ struct DrawingSwitches {
     bool horizontal_grid_flag = true;
     bool high_low_close_flag = true;
     bool hide_chart_flag = false;
+    PriceStyle price_style = PriceStyle::HighLowClose;
+    bool logarithmic_scale_flag = false;
 };
 
 // The document's private part.

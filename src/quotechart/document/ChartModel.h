@@ -1,8 +1,9 @@
 #pragma once
 // One chart's state, in one place: the loaded history and its dates, the
 // document (what a chart file saves and the printer reads), the price scale
-// of the last drawing, the recorded transactions as the list shows them,
-// and the way to the overlay parameters that the charts of a thread share.
+// of the last drawing, the candlesticks' colours from the settings store, the
+// recorded transactions as the list shows them, and the way to the overlay
+// parameters that the charts of a thread share.
 //
 // Part of the document is REvuved's public variables, which hosts read and
 // write directly; the model works on them in place, so the two never
@@ -11,6 +12,7 @@
 #include "document/ChartDocument.h"
 #include "document/OverlayParameters.h"
 #include "document/PriceScale.h"
+#include "document/CandleColours.h"
 #include "document/TransactionLog.h"
 #include "document/VisibleRange.h"
 #include "history/DayDates.h"
@@ -77,6 +79,9 @@ public:
     // The price pane's scale as the last drawing fixed it.
     PriceScale &scale() { return scale_; }
     const PriceScale &scale() const { return scale_; }
+    // Read from the settings store at start-up and by SetColors.
+    CandleColours &candleColours() { return candleColours_; }
+    const CandleColours &candleColours() const { return candleColours_; }
     // Shared by every chart of this thread.
     OverlayParameters &overlays() { return overlayParameters(); }
     const OverlayParameters &overlays() const { return overlayParameters(); }
@@ -121,6 +126,7 @@ private:
     DayDates dates_;
     DocumentState state_;
     PriceScale scale_;
+    CandleColours candleColours_;
     TransactionLog log_;
     std::function<void()> transactionsChanged_;
 

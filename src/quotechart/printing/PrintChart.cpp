@@ -64,8 +64,11 @@ void drawArrows(platform::SurfaceRegion &area, const PriceChartView &view, const
     const auto draw = [&](int16_t day, bool isBuy) {
         if (day < 1 || day > PriceHistory::capacity)
             return;
+        const std::optional<double> tip = arrowTipY(view.prices, view.history, day, isBuy);
+        if (!tip)
+            return;
         float x = float(view.x(day) / area.twipsPerPixelX());
-        float y = float(arrowTipY(view.prices, view.history, day, isBuy) / area.twipsPerPixelY());
+        float y = float(*tip / area.twipsPerPixelY());
         DrawArrow(x, y, area, isBuy);
         if (std::fabs(x) < 1e6f && std::fabs(y) < 1e6f)
             PrintArrow(int(std::lround(x)), int(std::lround(y)), area, isBuy);
@@ -139,7 +142,9 @@ void PrintChart(platform::Surface &page, ChartModel &model)
     scale.price_scale = float(paperScale);
     const PriceChartView view{history, doc.starting_date_local, doc.ending_date_local, days,
                               PriceAxis(areaRect.height() + BarsDrop, scale)};
-    drawPricePane(area, view, on, model.overlays(), PaperPriceLook);
+    PricePaneLook look = PaperPriceLook;
+    look.candles = model.candleColours();
+    drawPricePane(area, view, on, model.overlays(), look);
     drawArrows(area, view, doc);
     for (int k = 0; k < PaneCount; ++k)
         PrintIndicatorPane(page, layout, k, doc, history);

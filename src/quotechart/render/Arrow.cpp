@@ -45,8 +45,11 @@ void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy)
 void drawDayArrow(platform::SurfaceRegion &pane, const PriceAxis &prices, const PriceHistory &history, double x,
                   int16_t day, bool isBuy)
 {
+    const std::optional<double> tip = arrowTipY(prices, history, day, isBuy);
+    if (!tip)
+        return;
     float px = float(x / pane.twipsPerPixelX());
-    float py = float(arrowTipY(prices, history, day, isBuy) / pane.twipsPerPixelY());
+    float py = float(*tip / pane.twipsPerPixelY());
     DrawArrow(px, py, pane, isBuy);
 }
 

@@ -14,6 +14,7 @@
 #include "render/PriceAxis.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 class SurfaceRegion;
@@ -28,11 +29,15 @@ void DrawArrow(float &x, float &y, platform::SurfaceRegion &dc, bool is_buy);
 
 inline constexpr double SellTipRise = 100;   // a sell tip stands this far above the buy rule's place
 
-// The tip's y (twips) on these prices. `day` must be a day of the arrays
-// (1 .. capacity).
-inline double arrowTipY(const PriceAxis &prices, const PriceHistory &h, int day, bool isBuy)
+// The tip's y (twips) on these prices; empty when the scale cannot place the
+// day's low (high), and the arrow is left out. `day` must be a day of the
+// arrays (1 .. capacity).
+inline std::optional<double> arrowTipY(const PriceAxis &prices, const PriceHistory &h, int day, bool isBuy)
 {
-    return isBuy ? prices.yOverBottomEdge(h.low_array[day]) : prices.yOverBottomEdge(h.high_array[day]) - SellTipRise;
+    if (isBuy)
+        return prices.yOverBottomEdgeOf(h.low_array[day]);
+    const std::optional<double> overHigh = prices.yOverBottomEdgeOf(h.high_array[day]);
+    return overHigh ? std::optional<double>(*overHigh - SellTipRise) : std::nullopt;
 }
 
 // At x (twips of the pane), its tip under the day's low (a buy) or over its

@@ -19,7 +19,10 @@ namespace quotechart {
 void drawPriceRulerStep(const ChartRegions &r, const ChartModel &model, int16_t s, int16_t e, PriceScale &scale)
 {
     const PriceHistory &h = model.history();
-    scale = fixPriceScale(r.priceRuler.scaleHeight(), lowestLow(h, s, e), highestHigh(h, s, e), scale);
+    const double height = r.priceRuler.scaleHeight();
+    scale = model.switches().logarithmic_scale_flag
+        ? fixLogPriceScale(height, lowestPositiveLow(h, s, e), highestHigh(h, s, e), scale)
+        : fixPriceScale(height, lowestLow(h, s, e), highestHigh(h, s, e), scale);
     drawPriceRuler(r.priceRuler, r.pricePane, PriceAxis(r.priceRuler.scaleHeight(), scale),
                    model.switches().horizontal_grid_flag);
 }
@@ -58,7 +61,9 @@ void drawPricePaneStep(const ChartRegions &r, const ChartModel &model, int16_t s
     scale.day_width = *slot;
     const PriceChartView view{model.history(), s, e, DayAxis::singleSlot(pane.scaleWidth(), s, e, *slot),
                               PriceAxis(pane.scaleHeight(), scale)};
-    drawPricePane(pane, view, model.switches(), model.overlays(), ScreenPriceLook);
+    PricePaneLook look = ScreenPriceLook;
+    look.candles = model.candleColours();
+    drawPricePane(pane, view, model.switches(), model.overlays(), look);
     for (int i = 1; i <= model.buyCount() && i <= TransactionTables::capacity; ++i)
         drawArrowUnder(pane, model, scale, float(view.x(t.buy_days[std::size_t(i)])), true);
     for (int i = 1; i <= model.sellCount() && i <= TransactionTables::capacity; ++i)

@@ -28,14 +28,15 @@ struct ChartRegions {
     std::array<platform::SurfaceRegion *, PaneCount> indicatorRulers;
 };
 
-// DrawPriceRuler: the price scale for days s .. e (into `scale`), the ruler
-// and the horizontal grid.
+// DrawPriceRuler: the price scale for days s .. e (into `scale`), linear or
+// logarithmic as the switch says, the ruler and the horizontal grid.
 void drawPriceRulerStep(const ChartRegions &regions, const ChartModel &model, int16_t s, int16_t e,
                         PriceScale &scale);
 // DrawDateRuler: the day labels and the vertical grid.
 void drawDateRulerStep(const ChartRegions &regions, ChartModel &model, int16_t s, int16_t e);
 // DisplayChart after its range is fixed: the slot width (into `scale`), the
-// bars or close line, the overlays and the transaction arrows; with the
+// days in the price style or the close line, the overlays and the
+// transaction arrows; with the
 // price drawing suppressed the arrows alone, on the model's range. A day
 // outside the arrays fails with ControlError and ends the drawing.
 void drawPricePaneStep(const ChartRegions &regions, const ChartModel &model, int16_t s, int16_t e,

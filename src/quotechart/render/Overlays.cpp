@@ -32,7 +32,8 @@ WorkSeries averageSeries(const PriceChartView &view, int last, int16_t period)
 }
 
 // Segments from day k + 1 to day k for k = s .. last of the values the
-// function gives for a day (skipping a segment whose value is missing).
+// function gives for a day (skipping a segment whose value is missing or has
+// no place on the scale).
 template <typename ValueOf>
 void drawDaySegments(platform::SurfaceRegion &pane, const PriceChartView &view, int last, ValueOf value)
 {
@@ -41,7 +42,8 @@ void drawDaySegments(platform::SurfaceRegion &pane, const PriceChartView &view, 
     // Each day's point ends one segment and starts the next: place it once.
     auto point = [&](int k) -> std::optional<QPointF> {
         const std::optional<double> price = value(k);
-        return price ? std::optional<QPointF>(QPointF(view.x(k), view.y(*price))) : std::nullopt;
+        const std::optional<double> y = price ? view.yOf(*price) : std::nullopt;   // none for 0 or below on a log scale
+        return y ? std::optional<QPointF>(QPointF(view.x(k), *y)) : std::nullopt;
     };
     std::optional<QPointF> newer = point(view.s);
     for (int k = view.s; k <= last; ++k) {

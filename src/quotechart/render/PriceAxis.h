@@ -1,7 +1,9 @@
 #pragma once
 // Where prices sit up a pane of height H, by the scale the price ruler fixed:
 // the lowest ruler line (ruler_low_ticks steps) sits PaneMargin above the
-// bottom edge, and each price unit rises price_scale twips.
+// bottom edge, and each price unit rises price_scale twips. On a logarithmic
+// scale the price at log_low sits there and each decade rises price_scale
+// twips; a price of 0 or below has no place.
 
 #include "render/Margins.h"
 #include "document/PriceScale.h"
@@ -17,18 +19,26 @@ public:
     double height() const { return height_; }
     const PriceScale &scale() const { return scale_; }
 
-    // H - 50 - (p - step * low) * scale.
+    // H - 50 - (p - step * low) * scale; empty for a price the scale cannot
+    // place, which the drawing skips.
+    std::optional<double> yOf(double price) const;
+    // yOf for a price the scale places (every price on a linear scale); NaN
+    // for one it does not.
     double y(double price) const;
     // The price at y; empty when the scale is 0.
     std::optional<double> priceAt(double y) const;
-    // Ruler line j (fractional for the minor ticks): H - 50 - (j - low) * step * scale.
+    // Ruler line j of a linear scale (fractional for the minor ticks):
+    // H - 50 - (j - low) * step * scale.
     double rulerLineY(double j) const;
     // H - (p - step * low) * scale: the mapping without the bottom margin,
     // which the transaction arrows keep as their gap to the bar.
-    double yOverBottomEdge(double price) const;
+    std::optional<double> yOverBottomEdgeOf(double price) const;
+    double yOverBottomEdge(double price) const;   // as y() is to yOf()
 
 private:
     double foot() const { return double(scale_.price_tick) * scale_.ruler_low_ticks; }
+    // Twips from the lowest ruler line up to the price.
+    std::optional<double> rise(double price) const;
 
     double height_;
     PriceScale scale_;

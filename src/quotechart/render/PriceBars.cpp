@@ -3,11 +3,18 @@
 #include "platform/ErrorCodes.h"
 #include "platform/SurfaceRegion.h"
 #include "quotechart/ControlError.h"
+#include "render/Candlestick.h"
 #include "render/PriceChartView.h"
 
 namespace quotechart {
 
 namespace {
+
+constexpr double CloseMarkReach = 0.3;       // slots right of an outlined bar (left for the open)
+constexpr double PlainCloseMarkReach = 0.5;  // right of a plain line
+// The open mark of a plain line stops short of the half slot, so that it never
+// meets the newer day's close mark.
+constexpr double PlainOpenMarkReach = 0.4;
 
 void requireDay(int k)
 {
@@ -15,27 +22,60 @@ void requireDay(int k)
         throw ControlError(platform::SubscriptOutOfRange);
 }
 
-void drawBar(platform::SurfaceRegion &pane, const PriceChartView &view, int k, BarStyle style)
+// The day's prices on the pane; empty when the scale cannot place its high,
+// low or close. A day without an open has none.
+std::optional<DayYs> placedDay(const PriceChartView &view, int k)
 {
     const PriceHistory &h = view.history;
-    const double x = view.x(k);
-    const double high = view.y(h.high_array[k]), low = view.y(h.low_array[k]), close = view.y(h.close_array[k]);
+    const std::optional<double> high = view.yOf(h.high_array[k]), low = view.yOf(h.low_array[k]),
+                                close = view.yOf(h.close_array[k]);
+    if (!high || !low || !close)
+        return std::nullopt;
+    const float open = h.open_array[k];
+    return DayYs{*high, *low, *close, open != 0 ? view.yOf(open) : std::nullopt};
+}
+
+void drawOpenMark(platform::SurfaceRegion &pane, double x, double open, double slot, BarStyle style)
+{
+    if (style == BarStyle::PlainLine)
+        pane.line(x - PlainOpenMarkReach * slot, open, x, open);
+    else
+        pane.box(x - CloseMarkReach * slot, open - pane.twipsPerPixelY(), x, open);
+}
+
+void drawBar(platform::SurfaceRegion &pane, double x, double slot, const DayYs &day, BarStyle style, bool withOpen)
+{
     const double pixelX = pane.twipsPerPixelX(), pixelY = pane.twipsPerPixelY();
-    const double slot = view.slotWidth();
     switch (style) {
     case BarStyle::WideOutline:
-        pane.box(x - pixelX, low, x + pixelX, high);
-        pane.box(x, close - pixelY, x + 0.3 * slot, close);
+        pane.box(x - pixelX, day.low, x + pixelX, day.high);
+        pane.box(x, day.close - pixelY, x + CloseMarkReach * slot, day.close);
         break;
     case BarStyle::NarrowOutline:
-        pane.box(x - pixelX, low, x, high);
-        pane.box(x, close - pixelY, x + 0.3 * slot, close);
+        pane.box(x - pixelX, day.low, x, day.high);
+        pane.box(x, day.close - pixelY, x + CloseMarkReach * slot, day.close);
         break;
     case BarStyle::PlainLine:
-        pane.line(x, low, x, high);
-        pane.line(x, close, x + 0.5 * slot, close);
+        pane.line(x, day.low, x, day.high);
+        pane.line(x, day.close, x + PlainCloseMarkReach * slot, day.close);
         break;
     }
+    if (withOpen && day.open)
+        drawOpenMark(pane, x, *day.open, slot, style);
+}
+
+void drawDay(platform::SurfaceRegion &pane, const PriceChartView &view, int k, BarStyle style, const DayLook &look)
+{
+    const std::optional<DayYs> day = placedDay(view, k);
+    if (!day)
+        return;
+    const double x = view.x(k), slot = view.slotWidth();
+    if (look.style == PriceStyle::Candlestick && day->open) {
+        const bool rising = view.history.close_array[k] >= view.history.open_array[k];
+        drawCandlestick(pane, x, slot, *day, rising ? look.candles.rising : look.candles.falling);
+        return;
+    }
+    drawBar(pane, x, slot, *day, style, look.style == PriceStyle::OpenHighLowClose);
 }
 
 }   // namespace
@@ -47,12 +87,12 @@ BarStyle barStyleForSpan(int span)
     return span < 30 ? BarStyle::WideOutline : BarStyle::NarrowOutline;
 }
 
-void drawPriceBars(platform::SurfaceRegion &pane, const PriceChartView &view)
+void drawPriceBars(platform::SurfaceRegion &pane, const PriceChartView &view, const DayLook &look)
 {
     const BarStyle style = barStyleForSpan(view.e - view.s);
     for (int k = view.s; k <= view.e; ++k) {
         requireDay(k);
-        drawBar(pane, view, k, style);
+        drawDay(pane, view, k, style, look);
     }
 }
 
@@ -61,8 +101,11 @@ void drawCloseLine(platform::SurfaceRegion &pane, const PriceChartView &view)
     const PriceHistory &h = view.history;
     for (int k = view.s; k <= view.e; ++k) {
         requireDay(k);
-        if (view.loaded(k + 1))
-            pane.line(view.x(k), view.y(h.close_array[k]), view.x(k + 1), view.y(h.close_array[k + 1]));
+        if (!view.loaded(k + 1))
+            continue;
+        const std::optional<double> newer = view.yOf(h.close_array[k]), older = view.yOf(h.close_array[k + 1]);
+        if (newer && older)
+            pane.line(view.x(k), *newer, view.x(k + 1), *older);
     }
 }
 

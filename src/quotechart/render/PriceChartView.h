@@ -19,6 +19,9 @@ struct PriceChartView {
 
     double x(int k) const { return days.x(k); }
     double y(double price) const { return prices.y(price); }
+    // Empty for a price the scale cannot place (0 or below on a logarithmic
+    // scale): whatever needs it is skipped.
+    std::optional<double> yOf(double price) const { return prices.yOf(price); }
     double slotWidth() const { return days.slotWidth(); }
     bool loaded(int k) const { return k >= 1 && k <= history.record_count; }
 };

@@ -17,7 +17,9 @@ void drawDays(platform::SurfaceRegion &pane, const PriceChartView &view, const D
               const PricePaneLook &look)
 {
     try {
-        on.high_low_close_flag ? drawPriceBars(pane, view) : drawCloseLine(pane, view);
+        // The close line wins over the price style, as it wins over the bars.
+        on.high_low_close_flag ? drawPriceBars(pane, view, DayLook{on.price_style, look.candles})
+                               : drawCloseLine(pane, view);
     } catch (const ControlError &) {
         if (look.failingBarEndsPane)
             throw;

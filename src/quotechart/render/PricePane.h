@@ -1,11 +1,13 @@
 #pragma once
 // The price pane's content, composed once for the screen and the paper: the
-// bars or the close line, then the overlays the switches name. The two
-// differ only in their look: the screen draws every overlay in thin lines,
-// the paper the moving averages alone, two pixels wide, in its own colours.
+// days in the price style (or the close line), then the overlays the switches
+// name. The two differ only in their look: the screen draws every overlay in
+// thin lines, the paper the moving averages alone, two pixels wide, in its own
+// colours.
 
 #include "document/ChartDocument.h"
 #include "document/OverlayParameters.h"
+#include "document/CandleColours.h"
 
 #include <QColor>
 
@@ -27,9 +29,10 @@ struct PricePaneLook {
     // A day outside the arrays ends the whole drawing and reaches the caller
     // (the screen), or ends only the bars (the paper).
     bool failingBarEndsPane;
+    CandleColours candles = {};   // the chart's, from its settings store
 };
 
-// The screen's look.
+// The screen's look, with the default candlestick colours.
 extern const PricePaneLook ScreenPriceLook;
 
 // Nothing at all while the price drawing is suppressed. The pane's fore

@@ -33,4 +33,13 @@ float lowestLow(const PriceHistory &h, int16_t from, int16_t to)
     return extreme(h, h.low_array, from, to, [](float a, float b) { return a < b; });
 }
 
+float lowestPositiveLow(const PriceHistory &h, int16_t from, int16_t to)
+{
+    float result = 0;
+    for (int k = std::max<int>(from, 1); k <= std::min<int>(to, h.record_count); ++k)
+        if (h.low_array[k] > 0 && (result == 0 || h.low_array[k] < result))
+            result = h.low_array[k];
+    return result;
+}
+
 }   // namespace quotechart

@@ -12,5 +12,8 @@ namespace quotechart {
 // left. Only a strictly larger (smaller) value replaces the first day's.
 float highestHigh(const PriceHistory &history, int16_t from, int16_t to);
 float lowestLow(const PriceHistory &history, int16_t from, int16_t to);
+// The lowest low above 0 over the same days, for a logarithmic scale; 0 when
+// there is none.
+float lowestPositiveLow(const PriceHistory &history, int16_t from, int16_t to);
 
 }   // namespace quotechart

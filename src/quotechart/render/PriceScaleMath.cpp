@@ -1,5 +1,6 @@
 #include "render/PriceScaleMath.h"
 
+#include "calc/LogScale.h"
 #include "platform/Rounding.h"
 
 #include <algorithm>
@@ -86,6 +87,7 @@ std::optional<float> priceScaleFor(double height, float highTicks, float lowTick
 
 PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale scale)
 {
+    scale.logarithmic = false;
     scale.price_tick = priceTickFor(maxPrice - minPrice);
     if (const auto high = rulerHighTicksWithin16Bits(maxPrice, scale.price_tick))
         scale.ruler_high_ticks = *high;
@@ -93,6 +95,22 @@ PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceSca
         scale.ruler_low_ticks = *low;
     if (const auto perPrice = priceScaleFor(height, scale.ruler_high_ticks, scale.ruler_low_ticks, scale.price_tick))
         scale.price_scale = *perPrice;
+    return scale;
+}
+
+PriceScale fixLogPriceScale(double height, float lowestPositive, float highest, PriceScale scale)
+{
+    if (const auto range = logscale::decadeRangeFor(lowestPositive, highest)) {
+        scale.log_low = range->low;
+        scale.log_high = range->high;
+    } else if (!scale.logarithmic) {   // nothing to place yet: a usable scale all the same
+        scale.log_low = 0;
+        scale.log_high = 1;
+    }
+    scale.logarithmic = true;
+    const std::optional<double> perDecade = platform::divide(height - 100, scale.log_high - scale.log_low);
+    if (const std::optional<float> single = perDecade ? platform::toSingle(*perDecade) : std::nullopt)
+        scale.price_scale = *single;
     return scale;
 }
 

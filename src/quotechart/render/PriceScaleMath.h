@@ -1,6 +1,7 @@
 #pragma once
 // The price ruler's arithmetic: the step between ruler lines for a visible
-// price range, the lowest and highest ruler lines, and the vertical scale.
+// price range, the lowest and highest ruler lines, and the vertical scale;
+// or, on a logarithmic scale, the decades the prices span.
 
 #include "document/PriceScale.h"
 
@@ -37,5 +38,12 @@ std::optional<float> priceScaleFor(double height, float highTicks, float lowTick
 // unit. Line counts beyond 16 bits stop at its ends; a value that cannot be
 // computed keeps the one in `previous`.
 PriceScale fixPriceScale(double height, float minPrice, float maxPrice, PriceScale previous);
+
+// The logarithmic scale for prices lowestPositive .. highest (a lowest of 0
+// when no low is positive): the decades logscale::decadeRangeFor gives and
+// the twips per decade that fit them into `height`, leaving 50 twips above and
+// below. Without a positive highest the decades stay those of `previous`, or
+// are 1 .. 10 when it was linear; the step and line counts stay as they were.
+PriceScale fixLogPriceScale(double height, float lowestPositive, float highest, PriceScale previous);
 
 }   // namespace quotechart

@@ -168,6 +168,59 @@ TEST_F(QtApi, TheDrawingSwitchesArePropertiesToldWhicheverWayTheyChange)
     EXPECT_EQ(chart->property("bollingerBands").toBool(), true);
 }
 
+TEST_F(QtApi, ThePriceStyleAndTheLogarithmicScaleAreSwitchesToo)
+{
+    EXPECT_EQ(chart->priceStyle(), REvuved::HighLowClose);
+    EXPECT_FALSE(chart->logarithmicScale());
+    QSignalSpy style(chart.get(), &REvuved::priceStyleChanged);
+    QSignalSpy log(chart.get(), &REvuved::logarithmicScaleChanged);
+    QSignalSpy drawn(chart.get(), &REvuved::DrawComplete);
+    EXPECT_TRUE(chart->setProperty("priceStyle", QVariant::fromValue(REvuved::Candlestick)));
+    EXPECT_EQ(chart->priceStyle(), REvuved::Candlestick);
+    EXPECT_EQ(drawn.count(), 1);
+    ASSERT_EQ(style.count(), 1);
+    EXPECT_EQ(style[0][0].value<REvuved::PriceStyle>(), REvuved::Candlestick);
+    chart->setPriceStyle(REvuved::Candlestick);      // no change
+    chart->setPriceStyle(REvuved::PriceStyle(7));    // no style at all
+    chart->setProperty("priceStyle", -1);
+    EXPECT_EQ(chart->priceStyle(), REvuved::Candlestick);
+    EXPECT_EQ(drawn.count(), 1);
+    EXPECT_EQ(style.count(), 1);
+    EXPECT_TRUE(chart->setProperty("priceStyle", "OpenHighLowClose"));   // by name, as a form sets it
+    EXPECT_EQ(chart->property("priceStyle").value<REvuved::PriceStyle>(), REvuved::OpenHighLowClose);
+    EXPECT_EQ(style.count(), 2);
+
+    EXPECT_TRUE(chart->setProperty("logarithmicScale", true));
+    EXPECT_TRUE(chart->logarithmicScale());
+    ASSERT_EQ(log.count(), 1);
+    EXPECT_TRUE(log[0][0].toBool());
+    EXPECT_TRUE(quotechart::TestAccess::scale(*chart).logarithmic);   // the redraw fixed a logarithmic scale
+    chart->setLogarithmicScale(true);
+    EXPECT_EQ(log.count(), 1);
+    chart->setLogarithmicScale(false);
+    EXPECT_FALSE(quotechart::TestAccess::scale(*chart).logarithmic);
+    EXPECT_EQ(log.count(), 2);
+    EXPECT_EQ(drawn.count(), 4);
+}
+
+TEST_F(QtApi, TheReadoutsAreTheSameOnALogarithmicScaleInAnyStyle)
+{
+    chart->showCrosshairAt(40);
+    const QString caption = label("CaptionLabel")->text(), change = label("ChangeLabel")->text();
+    const QImage linearBars = price().image().copy();
+    chart->setLogarithmicScale(true);
+    chart->setPriceStyle(REvuved::Candlestick);
+    chart->showCrosshairAt(40);
+    EXPECT_EQ(label("CaptionLabel")->text(), caption);
+    EXPECT_EQ(label("ChangeLabel")->text(), change);
+    EXPECT_NE(price().image(), linearBars);
+    // Back at the defaults, the pane is the one it was.
+    chart->setLogarithmicScale(false);
+    chart->setPriceStyle(REvuved::HighLowClose);
+    chart->showCrosshairAt(40);
+    EXPECT_EQ(price().image(), linearBars);
+}
+
 TEST_F(QtApi, AnOpenedTickerShowsItsNewestDays)
 {
     hist.copySample(QStringLiteral("MSFT"));

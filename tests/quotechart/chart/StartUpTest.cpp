@@ -114,6 +114,40 @@ TEST_F(StartUp, SetColorsUsesItsOwnDefaultsAndDrawsNothing)
     EXPECT_EQ(box("Picture1")->image().pixelColor(5, 5), PaleYellow);
 }
 
+// How many of the image's pixels have the colour.
+int pixelsIn(const QImage &image, const QColor &colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+TEST_F(StartUp, CandlestickColoursAreStoredColoursWithTheirOwnDefaults)
+{
+    const QColor rising(0, 150, 0), falling(210, 0, 0);   // nothing stored
+    write("CandleFalling", QString::number(platform::rgbLong(40, 50, 60)));
+    write("CandleRising", "green");   // no number: the default
+    showChart();
+    hist.copySample("MSFT");
+    load("MSFT");
+    chart->setPriceStyle(quotechart::REvuved::Candlestick);
+    chart->setVisibleRange(1, 60);
+    const QImage first = box("Picture1")->image();
+    EXPECT_GT(pixelsIn(first, rising), 50);
+    EXPECT_GT(pixelsIn(first, QColor(40, 50, 60)), 50);
+    EXPECT_EQ(pixelsIn(first, falling), 0);
+
+    write("CandleRising", QString::number(platform::rgbLong(1, 2, 3)));
+    chart->setVisibleRange(1, 60);
+    EXPECT_EQ(box("Picture1")->image(), first);   // read at start-up and by SetColors only
+    chart->SetColors();
+    chart->setVisibleRange(1, 60);
+    EXPECT_GT(pixelsIn(box("Picture1")->image(), QColor(1, 2, 3)), 50);
+    EXPECT_EQ(pixelsIn(box("Picture1")->image(), rising), 0);
+}
+
 TEST(StoredPaneSettings, PeriodKeysCarryThePaneNumber)
 {
     write("RSI_periods3", "21");

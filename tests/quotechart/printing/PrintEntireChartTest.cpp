@@ -6,6 +6,7 @@
 
 #include "calc/MACD.h"
 #include "platform/NumberFormat.h"
+#include "render/PriceRuler.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <vector>
 
@@ -72,6 +74,31 @@ protected:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 n += image.pixelColor(x, y) == colour;
+        return n;
+    }
+    // The price ruler's labels ("$" and the price, two words) with the middle
+    // of their line on the page, in points.
+    std::vector<std::pair<double, double>> priceLabels()
+    {
+        const QString html = run("pdftotext", {"-bbox", dir.filePath("chart.pdf"), "-"});
+        static const QRegularExpression word(
+            R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="[-\d.]+" yMax="([-\d.]+)">([^<]*)</word>)re");
+        std::vector<std::pair<double, double>> labels;
+        double dollarTop = -1;
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const double top = m.captured(2).toDouble(), bottom = m.captured(3).toDouble();
+            if (std::abs(top - dollarTop) < 0.5)
+                labels.push_back({m.captured(4).toDouble(), (top + bottom) / 2});
+            dollarTop = m.captured(4) == "$" ? top : -1;
+        }
+        return labels;
+    }
+    int countIn(const QImage &page, std::initializer_list<QColor> colours)
+    {
+        int n = 0;
+        for (const QColor &colour : colours)
+            n += count(page, colour);
         return n;
     }
     void addTrade(int16_t buyDay, int16_t sellDay)
@@ -241,6 +268,86 @@ TEST_F(Printing, HistogramBarsArePrintedSolid)
         }
         EXPECT_GT(rowsWithBars, 50);
     }
+}
+
+TEST_F(Printing, ThePageFollowsThePriceStyle)
+{
+    using quotechart::REvuved;
+    const QColor rising(0, 150, 0), falling(210, 0, 0);   // the candlesticks' default colours
+    auto &on = document().switches;
+    on.ma10_flag = on.ma50_flag = on.ma200_flag = false;
+    chart->PrintEntireChart();
+    const QImage bars = pageImage();
+    chart->setPriceStyle(REvuved::OpenHighLowClose);
+    chart->PrintEntireChart();
+    const QImage ohlc = pageImage();
+    chart->setPriceStyle(REvuved::Candlestick);
+    chart->PrintEntireChart();
+    const QImage candles = pageImage();
+    ASSERT_EQ(bars.size(), ohlc.size());
+    ASSERT_EQ(bars.size(), candles.size());
+
+    // The open marks add black to the bars and take nothing away.
+    const QColor black(Qt::black);
+    int added = 0;
+    for (int y = 0; y < bars.height(); ++y)
+        for (int x = 0; x < bars.width(); ++x) {
+            const bool before = bars.pixelColor(x, y) == black, after = ohlc.pixelColor(x, y) == black;
+            ASSERT_TRUE(!before || after) << x << "," << y;
+            added += after && !before;
+        }
+    EXPECT_GT(added, 120);   // a mark for each of the 120 days
+    EXPECT_EQ(countIn(bars, {rising, falling}) + countIn(ohlc, {rising, falling}), 0);
+    // Candlesticks in both colours, and (every sample day having an open) no
+    // black bars: the price area holds less black than the bars' page.
+    EXPECT_GT(count(candles, rising), 500);
+    EXPECT_GT(count(candles, falling), 500);
+    EXPECT_LT(count(candles, black), count(bars, black) - 1000);
+
+    // The close line wins over the style on paper too.
+    chart->setHighLowClose(false);
+    chart->PrintEntireChart();
+    EXPECT_EQ(countIn(pageImage(), {rising, falling}), 0);
+}
+
+TEST_F(Printing, ALogarithmicScaleLabelsTheScreensRoundPricesAtTheirDecades)
+{
+    chart->setVisibleRange(1, 3600);   // the sample's prices from about 15 to 120
+    const std::vector<std::pair<double, double>> linear = [&] {
+        chart->PrintEntireChart();
+        return priceLabels();
+    }();
+    chart->setLogarithmicScale(true);
+    chart->PrintEntireChart();
+    const std::vector<std::pair<double, double>> log = priceLabels();
+
+    // The screen's lines, but the top one.
+    std::vector<double> expected = quotechart::logRulerLines(quotechart::TestAccess::scale(*chart));
+    ASSERT_GE(expected.size(), 3u);
+    if (std::log10(expected.back()) > quotechart::TestAccess::scale(*chart).log_high - 1e-9)
+        expected.pop_back();
+    std::vector<double> printed;
+    for (const auto &[price, y] : log)
+        printed.push_back(price);
+    std::sort(printed.begin(), printed.end());
+    ASSERT_EQ(printed.size(), expected.size());
+    for (std::size_t i = 0; i < printed.size(); ++i)
+        EXPECT_NEAR(printed[i], expected[i], 1e-6 * expected[i]);
+
+    // Equal factors stand equally far apart, which equal steps do not.
+    const auto spread = [](const std::vector<std::pair<double, double>> &labels, auto mapped) {
+        std::vector<double> perUnit;
+        for (std::size_t i = 1; i < labels.size(); ++i)
+            perUnit.push_back(
+                std::abs((labels[i].second - labels[0].second) / (mapped(labels[i].first) - mapped(labels[0].first))));
+        const auto [low, high] = std::minmax_element(perUnit.begin(), perUnit.end());
+        return *high / *low;
+    };
+    const auto log10 = [](double p) { return std::log10(p); };
+    const auto same = [](double p) { return p; };
+    EXPECT_LT(spread(log, log10), 1.02);
+    EXPECT_GT(spread(log, same), 1.3);
+    EXPECT_LT(spread(linear, same), 1.02);
 }
 
 TEST_F(Printing, APrinterThatCannotStartIsReportedToTheHost)

@@ -69,7 +69,31 @@ class QUOTECHART_EXPORT REvuved : public QWidget {
     Q_PROPERTY(bool verticalGrid READ verticalGrid WRITE setVerticalGrid NOTIFY verticalGridChanged)
     /// The horizontal grid lines are drawn.
     Q_PROPERTY(bool horizontalGrid READ horizontalGrid WRITE setHorizontalGrid NOTIFY horizontalGridChanged)
+    /// How the price pane draws a day (HighLowClose at first). The close line
+    /// (highLowClose off) and a hidden chart win over it; the printed page
+    /// follows it.
+    Q_PROPERTY(PriceStyle priceStyle READ priceStyle WRITE setPriceStyle NOTIFY priceStyleChanged)
+    /// The price pane, its ruler and grid, the overlays and the transaction
+    /// arrows place prices on a logarithmic scale (off at first); the printed
+    /// page follows it. Prices of 0 or below are left out there.
+    Q_PROPERTY(bool logarithmicScale READ logarithmicScale WRITE setLogarithmicScale NOTIFY logarithmicScaleChanged)
 public:
+    /// How the price pane draws each day, on the place and in the slot its
+    /// bar has. A day without an open (0) is drawn as a HighLowClose bar.
+    enum PriceStyle {
+        /// A bar from the low to the high with a mark for the close on its
+        /// right: the chart's own drawing.
+        HighLowClose,
+        /// The same bar with a mark for the open on its left.
+        OpenHighLowClose,
+        /// A wick from the low to the high and a body from the open to the
+        /// close, in the colour of a rising day (a close at or above the
+        /// open) or a falling one: the settings keys CandleRising and
+        /// CandleFalling, read at start-up and by SetColors.
+        Candlestick,
+    };
+    Q_ENUM(PriceStyle)
+
     /// A chart with the stored colours and indicator periods (or their
     /// defaults) and no history; it draws nothing until its first resize.
     explicit REvuved(QWidget *parent = nullptr);
@@ -288,6 +312,12 @@ public:
     void setHighLowClose(bool on);           ///< See setMovingAverage10.
     void setVerticalGrid(bool on);           ///< See setMovingAverage10.
     void setHorizontalGrid(bool on);         ///< See setMovingAverage10.
+    void setLogarithmicScale(bool on);       ///< See setMovingAverage10.
+    PriceStyle priceStyle() const;           ///< The priceStyle property.
+    bool logarithmicScale() const;           ///< The logarithmicScale property.
+    /// Sets the price style: a change redraws the chart and emits
+    /// priceStyleChanged; a value that is no PriceStyle is ignored.
+    void setPriceStyle(PriceStyle style);
     ///@}
 
     struct Private;   ///< What the chart keeps behind its interface.
@@ -341,7 +371,11 @@ signals:
     void highLowCloseChanged(bool on);
     void verticalGridChanged(bool on);
     void horizontalGridChanged(bool on);
+    void logarithmicScaleChanged(bool on);
     ///@}
+    /// The price style changed, whatever changed it; the argument is the new
+    /// style.
+    void priceStyleChanged(quotechart::REvuved::PriceStyle style);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
