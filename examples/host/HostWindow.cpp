@@ -32,11 +32,6 @@ namespace {
 
 constexpr int DefaultPaneWidth = 220;
 constexpr int TitleHeight = 16;     // the close box sits at the right end of this strip
-constexpr int FirstRunCharts = 2;   // what a first start opens, so there is something to see
-constexpr int16_t NewChartDays = 200;
-constexpr int MaxRestoredDocuments = 32;
-
-const QString ChartFiles = QStringLiteral("Chart files (*.chart);;All files (*)");
 
 quotechart::REvuved *chartOf(QMdiSubWindow *window)
 {
@@ -101,7 +96,11 @@ void HostWindow::createMenus()
         return action;
     };
     add(file, "actionOpenChart", tr("&Open chart..."), &HostWindow::openChartFileAsked, QKeySequence::Open);
-    add(file, "actionSaveChartAs", tr("&Save chart as..."), &HostWindow::saveChartAs, QKeySequence::SaveAs);
+    recentMenu_ = file->addMenu(tr("Recent c&harts"));
+    recentMenu_->setObjectName(QStringLiteral("recentChartsMenu"));
+    rebuildRecentMenu();
+    add(file, "actionSaveChart", tr("&Save chart"), &HostWindow::saveChart, QKeySequence::Save);
+    add(file, "actionSaveChartAs", tr("Save chart &as..."), &HostWindow::saveChartAs, QKeySequence::SaveAs);
     file->addSeparator();
     add(file, "actionImportHistory", tr("&Import history..."), &HostWindow::importHistory);
     file->addSeparator();
@@ -212,105 +211,12 @@ void HostWindow::placeWatchPaneContent()
     watchList_->setGeometry(free.adjusted(0, TitleHeight, 0, 0));
 }
 
-void HostWindow::restoreSession()
-{
-    QSettings settings = hostSettings();
-    lookupSite_ = settings.value(QStringLiteral("lookupSite")).toString();
-    quotechart::setLookupSite(lookupSite_);
-    if (!settings.contains(QStringLiteral("documents/size"))) {
-        for (int i = std::min(FirstRunCharts, watchList_->count()) - 1; i >= 0; --i)
-            openChart(watchList_->item(i)->data(Qt::UserRole).toString());
-        return;
-    }
-    const int count = std::min(settings.beginReadArray(QStringLiteral("documents")), MaxRestoredDocuments);
-    for (int i = 0; i < count; ++i) {
-        settings.setArrayIndex(i);
-        const QString ticker = settings.value(QStringLiteral("ticker")).toString();
-        if (ticker.isEmpty())
-            continue;
-        quotechart::REvuved *chart = openChart(ticker);
-        bool ok1 = false, ok2 = false;
-        const int s = settings.value(QStringLiteral("newest")).toInt(&ok1);
-        const int e = settings.value(QStringLiteral("oldest")).toInt(&ok2);
-        const int loaded = chart->history().record_count;
-        if (ok1 && ok2 && s >= 1 && s <= e && e <= loaded) {
-            chart->starting_date_local = int16_t(s);
-            chart->ending_date_local = int16_t(e);
-        }
-    }
-    settings.endArray();
-}
-
-void HostWindow::saveSession() const
-{
-    QSettings settings = hostSettings();
-    settings.setValue(QStringLiteral("watchPaneWidth"), watchPane_->width());
-    settings.setValue(QStringLiteral("lookupSite"), lookupSite_);
-    settings.remove(QStringLiteral("documents"));
-    settings.beginWriteArray(QStringLiteral("documents"));
-    int i = 0;
-    for (QMdiSubWindow *window : documents_->subWindowList(QMdiArea::CreationOrder))
-        if (const quotechart::REvuved *chart = chartOf(window)) {
-            settings.setArrayIndex(i++);
-            settings.setValue(QStringLiteral("ticker"), chart->ticker_name);
-            settings.setValue(QStringLiteral("newest"), chart->starting_date_local);
-            settings.setValue(QStringLiteral("oldest"), chart->ending_date_local);
-        }
-    settings.endArray();
-}
-
-void HostWindow::closeEvent(QCloseEvent *event)
-{
-    saveSession();
-    QMainWindow::closeEvent(event);
-}
-
 void HostWindow::watchChart(quotechart::REvuved *chart)
 {
     connect(chart, &quotechart::REvuved::DrawComplete, this, [this, chart] {
         if (chart == activeChart())
             showChartStatus();
     });
-}
-
-quotechart::REvuved *HostWindow::openChart(const QString &ticker)
-{
-    auto *chart = new quotechart::REvuved;
-    QString name = ticker;
-    bool today = false;
-    chart->ReadDataFile(name, today);
-    // The chart draws this range when it is first laid out.
-    chart->starting_date_local = 1;
-    chart->ending_date_local = std::min<int16_t>(NewChartDays, chart->history().record_count);
-    watchChart(chart);
-    addDocument(chart, ticker);
-    return chart;
-}
-
-quotechart::REvuved *HostWindow::openChartFile(const QString &path)
-{
-    auto chart = std::make_unique<quotechart::REvuved>();
-    try {
-        QString file = path;
-        chart->OpenChartFromFile(file);
-        // The file holds no prices and no list: the host reloads and rebuilds them.
-        QString ticker = chart->ticker_name;
-        bool today = false;
-        chart->ReadDataFile(ticker, today);
-        if (auto *list = chart->findChild<QTreeWidget *>(QStringLiteral("ListView1")))
-            list->clear();
-        chart->FillListView();
-        chart->CalculateSumGain();
-        chart->CalculateCumGain();
-        redrawChart(*chart);
-    } catch (const std::exception &error) {
-        reportError(tr("Cannot open the chart %1").arg(QDir::toNativeSeparators(path)), error);
-        return nullptr;
-    }
-    quotechart::REvuved *opened = chart.release();
-    watchChart(opened);
-    addDocument(opened, opened->ticker_name);
-    return opened;
 }
 
 quotechart::REvuved *HostWindow::activeChart() const { return chartOf(documents_->currentSubWindow()); }
@@ -331,7 +237,7 @@ void HostWindow::reportError(const QString &what, const std::exception &error)
     QString detail = QString::fromUtf8(error.what());
     if (const auto *control = dynamic_cast<const quotechart::ControlError *>(&error))
         detail = tr("Error %1: %2").arg(control->number()).arg(control->text());
-    QMessageBox::warning(this, windowTitle(), what + QStringLiteral("\n") + detail);
+    reportProblem(what + QStringLiteral("\n") + detail);
 }
 
 QString HostWindow::askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix)
@@ -346,29 +252,6 @@ QString HostWindow::askForFile(const QString &title, const QString &filter, bool
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
-}
-
-void HostWindow::openChartFileAsked()
-{
-    const QString path = askForFile(tr("Open chart"), ChartFiles, false, QStringLiteral("chart"));
-    if (!path.isEmpty())
-        openChartFile(path);
-}
-
-void HostWindow::saveChartAs()
-{
-    quotechart::REvuved *chart = activeChart();
-    if (!chart)
-        return;
-    QString path = askForFile(tr("Save chart as"), ChartFiles, true, QStringLiteral("chart"));
-    if (path.isEmpty())
-        return;
-    try {
-        chart->SaveChartInFile(path);
-        statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 3000);
-    } catch (const std::exception &error) {
-        reportError(tr("Cannot save the chart as %1").arg(QDir::toNativeSeparators(path)), error);
-    }
 }
 
 void HostWindow::print()

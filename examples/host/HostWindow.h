@@ -1,12 +1,14 @@
 #pragma once
 // The example host: an MDI main window of the kind that embeds the controls.
-// Documents are charts in the QMdiArea; a watch list of the tickers in hist/
-// is docked on the left in a SplitbayCtl, whose bar the user drags to share
-// the width with the charts. The pane's width, the open documents, the
-// lookup site and the data folder are kept in the host's own settings, apart
-// from the chart's.
+// Documents are charts in the QMdiArea, each opened from a ticker or from a
+// chart file (DocumentFile says whether it differs from its file); a watch
+// list of the tickers in hist/ is docked on the left in a SplitbayCtl, whose
+// bar the user drags to share the width with the charts. The window's state,
+// the open documents, the recent chart files, the lookup site and the data
+// folder are kept in the host's own settings, apart from the chart's.
 
 #include <QMainWindow>
+#include <QStringList>
 
 class QAction;
 class QLabel;
@@ -16,6 +18,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
+class QSettings;
 struct CsvHistory;
 
 namespace splitbay6 {
@@ -41,12 +44,15 @@ public:
     // Opens a chart file in a new document and redraws it as the file says;
     // nullptr (after telling the user) when the file cannot be read.
     quotechart::REvuved *openChartFile(const QString &path);
+    // Saves the current document to its file (Save as... when it has none);
+    // false when nothing was saved.
+    bool saveChart();
     // The chart of the current document, if any.
     quotechart::REvuved *activeChart() const;
 
     // The menu commands; those that ask for a file or a printer ask first.
     void openChartFileAsked();
-    void saveChartAs();
+    bool saveChartAs();
     void print();
     void exportPicture();
     void showTransactionsReport();
@@ -77,8 +83,11 @@ public:
     // The window redraw of a chart, as the control itself runs it.
     static void redrawChart(quotechart::REvuved &chart);
 
-    // Writes the pane's width and the open documents to the host's settings.
+    // Writes the window's state and the open documents to the host's settings.
     void saveSession() const;
+    // Asks Save / Discard / Cancel for a document that differs from its
+    // file; whether it may close.
+    bool mayClose(QMdiSubWindow *window);
 
     QMdiArea *documents() const { return documents_; }
     splitbay6::SplitbayCtl *watchPane() const { return watchPane_; }
@@ -86,12 +95,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createMenus();
     void createWatchPane();
     void placeWatchPaneContent();
     void restoreSession();
+    void restoreDocuments(QSettings &settings);
+    quotechart::REvuved *adoptDocument(quotechart::REvuved *chart, const QString &path);
+    bool saveDocument(QMdiSubWindow *window, bool askForPath);
+    void rememberRecentChart(const QString &path);
+    void rebuildRecentMenu();
+    void reportProblem(const QString &sentence);
     void rebuildWindowMenu();
     void showChartStatus();
     void watchChart(quotechart::REvuved *chart);
@@ -107,7 +123,10 @@ private:
     QListWidget *watchList_ = nullptr;
     QAction *showWatchPane_ = nullptr;
     QMenu *windowMenu_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
     QLabel *chartStatus_ = nullptr;
     QString lookupSite_;
     QString samplesFolder_;
+    QStringList startProblems_;   // what a restart could not reopen, told once the window is up
+    bool restoring_ = false;
 };
