@@ -59,8 +59,12 @@ void HostWindow::restoreSession()
     restoring_ = true;
     restoreDocuments(settings);
     restoring_ = false;
-    if (!startProblems_.isEmpty())
+    // After what the start-up said already (a data folder gone, say).
+    if (!startProblems_.isEmpty()) {
+        if (const QString before = statusBar()->currentMessage(); !before.isEmpty())
+            startProblems_.prepend(before);
         statusBar()->showMessage(startProblems_.join(QStringLiteral("  ")));
+    }
     startProblems_.clear();
 }
 
