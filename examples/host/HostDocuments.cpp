@@ -4,13 +4,16 @@
 
 #include "HostWindow.h"
 
+#include "CrosshairLink.h"
 #include "DocumentFile.h"
+#include "ErrorSentences.h"
 #include "RecentCharts.h"
 
 #include <quotechart/REvuved.h>
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +28,7 @@
 namespace {
 
 constexpr int16_t NewChartDays = 200;
+constexpr QSize MinChartSize(480, 340);
 
 const QString ChartFiles = QStringLiteral("Chart files (*.chart);;All files (*)");
 
@@ -35,11 +39,32 @@ quotechart::REvuved *chartOf(QMdiSubWindow *window)
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo x(a), y(b);
+    return !a.isEmpty() && !b.isEmpty() &&
+        (x.canonicalFilePath().isEmpty() ? x.absoluteFilePath() == y.absoluteFilePath()
+                                          : x.canonicalFilePath() == y.canonicalFilePath());
+}
+
+// What the chart read of a chart file it refused, for the sentence that says why.
+QByteArray chartFileBytes(const QString &path)
+{
+    constexpr qint64 Limit = qint64(4) << 20;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(Limit);
+}
+
 }   // namespace
 
 quotechart::REvuved *HostWindow::adoptDocument(quotechart::REvuved *chart, const QString &path)
 {
+    // What the panes need to stay usable; tiling and cascading respect it, as a user's drag does.
+    chart->setMinimumSize(MinChartSize);
     watchChart(chart);
+    crosshairs_->add(chart);
     auto *file = new DocumentFile(*chart, path, chart);
     QMdiSubWindow *window = addDocument(chart, file->title());
     window->installEventFilter(this);
@@ -47,12 +72,34 @@ quotechart::REvuved *HostWindow::adoptDocument(quotechart::REvuved *chart, const
     return chart;
 }
 
+QMdiSubWindow *HostWindow::documentShowing(const QString &ticker, const QString &path) const
+{
+    for (QMdiSubWindow *window : documents_->subWindowList(QMdiArea::CreationOrder)) {
+        const quotechart::REvuved *chart = chartOf(window);
+        const DocumentFile *file = DocumentFile::of(chart);
+        if (!chart || !file)
+            continue;
+        if (path.isEmpty() ? chart->ticker_name == ticker : sameFile(file->path(), path))
+            return window;
+    }
+    return nullptr;
+}
+
 quotechart::REvuved *HostWindow::openChart(const QString &ticker)
 {
-    auto *chart = new quotechart::REvuved;
+    if (QMdiSubWindow *open = documentShowing(ticker, QString())) {
+        documents_->setActiveSubWindow(open);
+        return chartOf(open);
+    }
+    auto *chart = new quotechart::REvuved;   // no parent, so no document sees it until it is added
     QString name = ticker;
     bool today = false;
     chart->ReadDataFile(name, today);
+    if (chart->history().record_count < 1) {
+        reportProblem(missingHistorySentence(ticker, histFolder()));
+        delete chart;
+        return nullptr;
+    }
     // The chart draws this range when it is first laid out.
     chart->starting_date_local = 1;
     chart->ending_date_local = std::min<int16_t>(NewChartDays, chart->history().record_count);
@@ -61,6 +108,11 @@ quotechart::REvuved *HostWindow::openChart(const QString &ticker)
 
 quotechart::REvuved *HostWindow::openChartFile(const QString &path)
 {
+    if (QMdiSubWindow *open = documentShowing(QString(), path)) {
+        documents_->setActiveSubWindow(open);
+        rememberRecentChart(path);
+        return chartOf(open);
+    }
     auto chart = std::make_unique<quotechart::REvuved>();
     try {
         QString file = path;
@@ -76,12 +128,18 @@ quotechart::REvuved *HostWindow::openChartFile(const QString &path)
         chart->CalculateCumGain();
         redrawChart(*chart);
     } catch (const std::exception &error) {
-        reportError(tr("Cannot open the chart %1").arg(native(path)), error);
+        reportProblem(chartFileOpenSentence(path, errorNumber(error), chartFileBytes(path)));
+        return nullptr;
+    }
+    if (chart->history().record_count < 1) {
+        reportProblem(chartWithoutHistorySentence(path, chart->ticker_name, histFolder()));
         return nullptr;
     }
     rememberRecentChart(path);
     return adoptDocument(chart.release(), QFileInfo(path).absoluteFilePath());
 }
+
+QString HostWindow::histFolder() const { return QDir(dataFolder()).filePath(QStringLiteral("hist")); }
 
 bool HostWindow::saveChart()
 {
@@ -111,7 +169,7 @@ bool HostWindow::saveDocument(QMdiSubWindow *window, bool askForPath)
     try {
         chart->SaveChartInFile(path);
     } catch (const std::exception &error) {
-        reportError(tr("Cannot save the chart as %1").arg(native(path)), error);
+        reportProblem(chartFileSaveSentence(path, errorNumber(error), chart->ticker_name));
         return false;
     }
     file->savedAs(QFileInfo(path).absoluteFilePath());

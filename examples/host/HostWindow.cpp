@@ -1,5 +1,7 @@
 #include "HostWindow.h"
 
+#include "CrosshairLink.h"
+#include "ErrorSentences.h"
 #include "HostDialogs.h"
 #include "HostSettings.h"
 #include "WatchList.h"
@@ -20,9 +22,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -31,6 +36,8 @@
 namespace {
 
 constexpr int DefaultPaneWidth = 220;
+constexpr int MinPaneWidth = 120;
+constexpr int MinDocumentsWidth = 300;
 constexpr int TitleHeight = 16;     // the close box sits at the right end of this strip
 
 quotechart::REvuved *chartOf(QMdiSubWindow *window)
@@ -46,6 +53,12 @@ QString dateOf(const quotechart::REvuved &chart, int16_t day)
 
 }   // namespace
 
+int errorNumber(const std::exception &error)
+{
+    const auto *control = dynamic_cast<const quotechart::ControlError *>(&error);
+    return control ? control->number() : 0;
+}
+
 HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(tr("Quote chart host"));
@@ -56,8 +69,14 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     chartStatus_->setObjectName(QStringLiteral("chartStatus"));
     statusBar()->addPermanentWidget(chartStatus_);
     connect(documents_, &QMdiArea::subWindowActivated, this, &HostWindow::showChartStatus);
+    connect(documents_, &QMdiArea::subWindowActivated, this, &HostWindow::followActiveDocument);
+    // Documents keep the size their chart needs; the area scrolls to those it cannot show whole.
+    documents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    documents_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     statusBar()->showMessage(tr("Ready"));
     applyStoredDataFolder();
+    crosshairs_ = new CrosshairLink(this);
+    crosshairs_->setEnabled(hostSettings().value(QStringLiteral("linkedCrosshairs"), true).toBool());
     createWatchPane();
     createMenus();
     resize(1280, 800);
@@ -100,11 +119,13 @@ void HostWindow::createMenus()
     recentMenu_->setObjectName(QStringLiteral("recentChartsMenu"));
     rebuildRecentMenu();
     add(file, "actionSaveChart", tr("&Save chart"), &HostWindow::saveChart, QKeySequence::Save);
-    add(file, "actionSaveChartAs", tr("Save chart &as..."), &HostWindow::saveChartAs, QKeySequence::SaveAs);
+    add(file, "actionSaveChartAs", tr("Save chart &as..."), &HostWindow::saveChartAs,
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));   // not every platform theme binds SaveAs
     file->addSeparator();
     add(file, "actionImportHistory", tr("&Import history..."), &HostWindow::importHistory);
     file->addSeparator();
     add(file, "actionPrint", tr("&Print..."), &HostWindow::print, QKeySequence::Print);
+    add(file, "actionPrintPreview", tr("Print pre&view..."), &HostWindow::printPreview);
     add(file, "actionExportPicture", tr("&Export picture..."), &HostWindow::exportPicture);
     add(file, "actionTransactionsReport", tr("Transactions &report..."), &HostWindow::showTransactionsReport);
     file->addSeparator();
@@ -114,6 +135,12 @@ void HostWindow::createMenus()
     // The chart's own "Time Range" entry sends this key to the focused window.
     add(chart, "actionTimeRange", tr("&Time range..."), &HostWindow::chooseTimeRange,
         QKeySequence(Qt::CTRL | Qt::Key_T));
+    add(chart, "actionZoomIn", tr("Zoom &in"), &HostWindow::zoomIn, QKeySequence::ZoomIn);
+    add(chart, "actionZoomOut", tr("Zoom &out"), &HostWindow::zoomOut, QKeySequence::ZoomOut);
+    add(chart, "actionPageBack", tr("Page &back"), &HostWindow::pageBack, QKeySequence(Qt::ALT | Qt::Key_PageUp));
+    add(chart, "actionPageForward", tr("Page &forward"), &HostWindow::pageForward,
+        QKeySequence(Qt::ALT | Qt::Key_PageDown));
+    chart->addSeparator();
     add(chart, "actionColours", tr("&Colours..."), &HostWindow::chooseColours);
     chart->addSeparator();
     add(chart, "actionLookUpCompany", tr("&Look up company name"), &HostWindow::lookUpCompanyName);
@@ -129,10 +156,48 @@ void HostWindow::createMenus()
     showWatchPane_->setChecked(true);
     connect(showWatchPane_, &QAction::toggled, watchPane_, &QWidget::setVisible);
 
+    createToolBar();
+
+    linkCrosshairs_ = new QAction(tr("&Linked crosshairs"), this);
+    linkCrosshairs_->setObjectName(QStringLiteral("actionLinkedCrosshairs"));
+    linkCrosshairs_->setCheckable(true);
+    linkCrosshairs_->setChecked(crosshairs_->isEnabled());
+    connect(linkCrosshairs_, &QAction::toggled, this, [this](bool on) {
+        crosshairs_->setEnabled(on);
+        hostSettings().setValue(QStringLiteral("linkedCrosshairs"), on);
+    });
     windowMenu_ = menuBar()->addMenu(tr("&Window"));
     windowMenu_->setObjectName(QStringLiteral("windowMenu"));
     connect(windowMenu_, &QMenu::aboutToShow, this, &HostWindow::rebuildWindowMenu);
     rebuildWindowMenu();
+}
+
+// Theme icons where the desktop has them; a button whose icon is missing shows its text.
+void HostWindow::createToolBar()
+{
+    QToolBar *tools = addToolBar(tr("Chart tools"));
+    tools->setObjectName(QStringLiteral("mainToolBar"));
+    tools->setMovable(false);
+    const std::pair<const char *, const char *> buttons[] = {
+        {"actionOpenChart", "document-open"},   {"actionSaveChart", "document-save"},
+        {"actionPrint", "document-print"},      {"actionPrintPreview", "document-print-preview"},
+        {nullptr, nullptr},                     {"actionZoomIn", "zoom-in"},
+        {"actionZoomOut", "zoom-out"},          {"actionPageBack", "go-previous"},
+        {"actionPageForward", "go-next"},
+    };
+    for (const auto &[name, icon] : buttons) {
+        if (!name) {
+            tools->addSeparator();
+            continue;
+        }
+        QAction *action = findChild<QAction *>(QLatin1String(name));
+        action->setIcon(QIcon::fromTheme(QLatin1String(icon)));
+        // The menus show the text beside the icon; the toolbar needs the icon alone.
+        action->setIconText(action->text().remove(QStringLiteral("...")).remove(u'&'));
+        tools->addAction(action);
+        if (auto *button = qobject_cast<QToolButton *>(tools->widgetForAction(action)))
+            button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+    }
 }
 
 void HostWindow::rebuildWindowMenu()
@@ -144,6 +209,8 @@ void HostWindow::rebuildWindowMenu()
     cascade->setObjectName(QStringLiteral("actionCascade"));
     QAction *close = windowMenu_->addAction(tr("Cl&ose"), documents_, &QMdiArea::closeActiveSubWindow);
     close->setObjectName(QStringLiteral("actionCloseDocument"));
+    windowMenu_->addSeparator();
+    windowMenu_->addAction(linkCrosshairs_);
     const QList<QMdiSubWindow *> windows = documents_->subWindowList();
     if (!windows.isEmpty())
         windowMenu_->addSeparator();
@@ -160,9 +227,10 @@ void HostWindow::createWatchPane()
 {
     watchPane_ = new splitbay6::SplitbayCtl(this);
     watchPane_->setObjectName(QStringLiteral("watchPane"));
-    watchPane_->setMin(120);
+    watchPane_->setMin(MinPaneWidth);
+    watchPane_->setMax(MinDocumentsWidth);   // what a drag of the bar leaves to the documents
     const int width = hostSettings().value(QStringLiteral("watchPaneWidth"), DefaultPaneWidth).toInt();
-    watchPane_->resize(std::clamp(width, 0, 4000), 0);
+    watchPane_->resize(std::clamp(width, MinPaneWidth, std::max(MinPaneWidth, 1280 - MinDocumentsWidth)), 0);
 
     watchTitle_ = new QLabel(tr("Watch list"), watchPane_);
     watchTitle_->setIndent(4);
@@ -175,10 +243,6 @@ void HostWindow::createWatchPane()
 
     // The pane says where its free area is after every layout.
     connect(watchPane_, &splitbay6::SplitbayCtl::OnResize, this, &HostWindow::placeWatchPaneContent);
-    connect(watchPane_, &splitbay6::SplitbayCtl::OnMDIClientResize, this, [this] {
-        statusBar()->showMessage(tr("Documents resized to %1 x %2").arg(documents_->width()).arg(documents_->height()),
-                                 3000);
-    });
     // What the close box does is the host's business: here it hides the pane.
     connect(watchPane_, &splitbay6::SplitbayCtl::Click, this, [this] { showWatchPane_->setChecked(false); });
     watchPane_->setAlignment(splitbay6::SplitbayCtl::AlignLeft);
@@ -232,14 +296,6 @@ void HostWindow::redrawChart(quotechart::REvuved &chart)
     chart.DisplayTechnicalIndicators(pane1, pane2, pane3);
 }
 
-void HostWindow::reportError(const QString &what, const std::exception &error)
-{
-    QString detail = QString::fromUtf8(error.what());
-    if (const auto *control = dynamic_cast<const quotechart::ControlError *>(&error))
-        detail = tr("Error %1: %2").arg(control->number()).arg(control->text());
-    reportProblem(what + QStringLiteral("\n") + detail);
-}
-
 QString HostWindow::askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix)
 {
     // Qt's own dialog on every platform, so the headless session and the tests answer it.
@@ -265,6 +321,42 @@ void HostWindow::print()
         printActiveChart(printer);
 }
 
+void HostWindow::printPreview()
+{
+    if (!activeChart())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printPreviewDialog"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *shown) { printActiveChart(*shown); });
+    dialog.exec();
+}
+
+// The toolbar's navigation acts on the current chart as its own keys do.
+void HostWindow::zoomIn()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->ZoomIn();
+}
+
+void HostWindow::zoomOut()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->ZoomOut();
+}
+
+void HostWindow::pageBack()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->GoBackward();
+}
+
+void HostWindow::pageForward()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->GoForward();
+}
+
 bool HostWindow::printActiveChart(QPrinter &printer)
 {
     quotechart::REvuved *chart = activeChart();
@@ -275,7 +367,7 @@ bool HostWindow::printActiveChart(QPrinter &printer)
     try {
         chart->PrintEntireChart();
     } catch (const std::exception &error) {
-        reportError(tr("Cannot print the chart"), error);
+        reportProblem(printSentence(errorNumber(error), QString::fromUtf8(error.what())));
         printed = false;
     }
     chart->setPrinter(nullptr);
@@ -336,7 +428,7 @@ bool HostWindow::setTimeRange(QDate from, QDate to)
     try {
         redrawChart(*chart);
     } catch (const std::exception &error) {
-        reportError(tr("Cannot show that range"), error);
+        reportProblem(rangeSentence(errorNumber(error), QString::fromUtf8(error.what())));
         return false;
     }
     return true;
@@ -379,6 +471,19 @@ void HostWindow::chooseLookupSite()
     lookupSite_ = site.trimmed();
     quotechart::setLookupSite(lookupSite_);
     hostSettings().setValue(QStringLiteral("lookupSite"), lookupSite_);
+}
+
+void HostWindow::followActiveDocument()
+{
+    const quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return;
+    for (int i = 0; i < watchList_->count(); ++i)
+        if (watchList_->item(i)->data(Qt::UserRole).toString() == chart->ticker_name) {
+            watchList_->setCurrentRow(i);
+            watchList_->scrollToItem(watchList_->item(i));
+            return;
+        }
 }
 
 void HostWindow::showChartStatus()

@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <exception>
+
 class QAction;
 class QLabel;
 class QListWidget;
@@ -20,6 +22,7 @@ class QMenu;
 class QPrinter;
 class QSettings;
 struct CsvHistory;
+class CrosshairLink;
 
 namespace splitbay6 {
 class SplitbayCtl;
@@ -28,6 +31,9 @@ class SplitbayCtl;
 namespace quotechart {
 class REvuved;
 }
+
+// The number of a ControlError, 0 for any other exception.
+int errorNumber(const std::exception &error);
 
 class HostWindow : public QMainWindow {
     Q_OBJECT
@@ -39,10 +45,13 @@ public:
     // takes ownership of the content.
     QMdiSubWindow *addDocument(QWidget *content, const QString &title);
 
-    // Opens a chart of the ticker's history, showing its newest 200 days.
+    // Opens a chart of the ticker's history, showing its newest 200 days, or
+    // activates the document that shows it already; nullptr (after telling
+    // the user) when the ticker has no history.
     quotechart::REvuved *openChart(const QString &ticker);
-    // Opens a chart file in a new document and redraws it as the file says;
-    // nullptr (after telling the user) when the file cannot be read.
+    // Opens a chart file in a new document and redraws it as the file says,
+    // or activates the document open from it; nullptr (after telling the
+    // user) when the file cannot be read or its ticker has no history.
     quotechart::REvuved *openChartFile(const QString &path);
     // Saves the current document to its file (Save as... when it has none);
     // false when nothing was saved.
@@ -54,6 +63,11 @@ public:
     void openChartFileAsked();
     bool saveChartAs();
     void print();
+    void printPreview();
+    void zoomIn();
+    void zoomOut();
+    void pageBack();
+    void pageForward();
     void exportPicture();
     void showTransactionsReport();
     void chooseTimeRange();
@@ -71,6 +85,7 @@ public:
     // is told with setApplicationPath; the bundled samples' folder is what
     // the chart used before the host changed it.
     QString dataFolder() const;
+    QString histFolder() const;   // <data folder>/hist
     QString samplesFolder() const { return samplesFolder_; }
     void setDataFolder(const QString &folder);
     // Lists the tickers of the data folder again, keeping `current` selected.
@@ -90,6 +105,7 @@ public:
     bool mayClose(QMdiSubWindow *window);
 
     QMdiArea *documents() const { return documents_; }
+    CrosshairLink *crosshairLink() const { return crosshairs_; }
     splitbay6::SplitbayCtl *watchPane() const { return watchPane_; }
     QListWidget *watchList() const { return watchList_; }
 
@@ -99,6 +115,7 @@ protected:
 
 private:
     void createMenus();
+    void createToolBar();
     void createWatchPane();
     void placeWatchPaneContent();
     void restoreSession();
@@ -110,9 +127,10 @@ private:
     void reportProblem(const QString &sentence);
     void rebuildWindowMenu();
     void showChartStatus();
+    void followActiveDocument();
+    QMdiSubWindow *documentShowing(const QString &ticker, const QString &path) const;
     void watchChart(quotechart::REvuved *chart);
     QString askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix);
-    void reportError(const QString &what, const std::exception &error);
     void applyStoredDataFolder();
     bool offerDataFolder(const QString &reason);
     void showImported(const QString &ticker, const QString &path, const CsvHistory &history);
@@ -124,6 +142,8 @@ private:
     QAction *showWatchPane_ = nullptr;
     QMenu *windowMenu_ = nullptr;
     QMenu *recentMenu_ = nullptr;
+    QAction *linkCrosshairs_ = nullptr;
+    CrosshairLink *crosshairs_ = nullptr;
     QLabel *chartStatus_ = nullptr;
     QString lookupSite_;
     QString samplesFolder_;
