@@ -1,5 +1,6 @@
 #include "DemoSession.h"
 
+#include "HostDialogs.h"
 #include "HostWindow.h"
 
 #include <quotechart/REvuved.h>
@@ -94,6 +95,10 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
     window.findChild<QAction *>(QStringLiteral("actionTile"))->trigger();
     ok = write(grabbed(window), out, "main-window.png") && ok;
 
+    // The close-ups of the chart keep the size they have always had: the
+    // document area without the toolbar.
+    QWidget *tools = window.findChild<QWidget *>(QStringLiteral("mainToolBar"));
+    tools->hide();
     quotechart::REvuved *chart = nullptr;
     for (QMdiSubWindow *document : window.documents()->subWindowList())
         if (document->windowTitle() == QLatin1String("MSFT")) {
@@ -136,5 +141,21 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
     printer.setOutputFileName(out.filePath(QStringLiteral("printed.pdf")));
     const bool printed = window.printActiveChart(printer);
     std::fprintf(stderr, "%s %s\n", printed ? "wrote" : "could not write", qPrintable(printer.outputFileName()));
+
+    // Two charts side by side, the crosshair placed on one shown at the same
+    // date on the other; the samples' newest days are years apart, so MSFT
+    // shows the days GOOG shows.
+    tools->show();
+    chart->parentWidget()->showNormal();
+    window.findChild<QAction *>(QStringLiteral("actionTile"))->trigger();
+    for (QMdiSubWindow *document : window.documents()->subWindowList())
+        if (auto *other = qobject_cast<quotechart::REvuved *>(document->widget()); other && other != chart) {
+            const quotechart::PriceHistory &h = other->history();
+            window.setTimeRange(historyDate(h.date_array[std::size_t(other->ending_date_local)]),
+                                historyDate(h.date_array[1]));
+        }
+    QApplication::processEvents();
+    click(pane, Qt::LeftButton, QPoint(pane->width() * 40 / 100, pane->height() / 2));
+    ok = write(grabbed(*window.documents()), out, "linked-crosshairs.png") && ok;
     return printed && ok;
 }
