@@ -103,6 +103,8 @@ buys=$(convert "$work/restarted.png" txt:- | grep -c "#00B400" || true)
 sells=$(convert "$work/restarted.png" txt:- | grep -c "#B40000" || true)
 echo "after the restart: $buys buy-arrow pixels, $sells sell-arrow pixels"
 [ "$buys" -gt 0 ] && [ "$sells" -gt 0 ] || fail "the trades are not on the reopened chart"
+clickAt 1146 84 1   # the chart's Transactions tab
+shot "x11-restarted-transactions.png"
 key ctrl+q
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$app" 2>/dev/null && fail "the unchanged chart asked before quitting"
