@@ -5,14 +5,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
 
-// Where charts write what they would save, to be compared; one folder for the process.
+// Where charts write what they would save, to be compared; one folder for
+// the process, in memory where the system offers such a folder (the chart
+// syncs what it saves, which costs little there and a disk write elsewhere).
 QString scratchPath(const void *document)
 {
-    static QTemporaryDir scratch;
+    static QTemporaryDir scratch = [] {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        for (const QString &folder : {QStringLiteral("/dev/shm"), runtime})
+            if (!folder.isEmpty() && QFileInfo(folder).isDir() && QFileInfo(folder).isWritable())
+                if (QTemporaryDir inMemory(folder + QStringLiteral("/quotechart-XXXXXX")); inMemory.isValid())
+                    return inMemory;
+        return QTemporaryDir();
+    }();
     return scratch.filePath(QStringLiteral("%1.chart").arg(quintptr(document), 0, 16));
 }
 
