@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -230,7 +231,7 @@ void HostWindow::createWatchPane()
     watchPane_->setMin(MinPaneWidth);
     watchPane_->setMax(MinDocumentsWidth);   // what a drag of the bar leaves to the documents
     const int width = hostSettings().value(QStringLiteral("watchPaneWidth"), DefaultPaneWidth).toInt();
-    watchPane_->resize(std::clamp(width, MinPaneWidth, std::max(MinPaneWidth, 1280 - MinDocumentsWidth)), 0);
+    watchPane_->resize(std::clamp(width, MinPaneWidth, 4000), 0);
 
     watchTitle_ = new QLabel(tr("Watch list"), watchPane_);
     watchTitle_->setIndent(4);
@@ -266,6 +267,16 @@ void HostWindow::refreshWatchList(const QString &current)
     }
     if (!watchList_->currentItem())
         watchList_->setCurrentRow(0);
+}
+
+// The bar's drag leaves the documents MinDocumentsWidth (the pane's Max); a
+// narrower window or a wide stored pane must not take it from them either.
+void HostWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    const int widest = std::max(MinPaneWidth, width() - MinDocumentsWidth);
+    if (watchPane_->width() > widest)
+        watchPane_->resize(widest, watchPane_->height());
 }
 
 void HostWindow::placeWatchPaneContent()

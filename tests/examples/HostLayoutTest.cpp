@@ -29,6 +29,12 @@ TEST_F(Layout, TheWatchListBarLeavesTheDocumentsThreeHundredPixelsAndSaysNothing
     EXPECT_GE(window->documents()->width(), 300);
     EXPECT_LE(window->documents()->width(), 310);
     EXPECT_EQ(window->statusBar()->currentMessage(), "Ready");
+
+    // A narrower window takes the width from the pane, not from the documents.
+    window->resize(800, 600);
+    QTest::qWait(0);
+    EXPECT_GE(window->documents()->width(), 300);
+    EXPECT_GE(window->watchPane()->width(), 120);
 }
 
 TEST_F(Layout, DocumentsKeepTheSizeTheirChartNeedsWhenTiledCascadedOrDragged)
@@ -71,8 +77,9 @@ TEST_F(Layout, TheToolbarsButtonsActOnTheCurrentChart)
             auto *button = qobject_cast<QToolButton *>(tools->widgetForAction(entry));
             ASSERT_NE(button, nullptr);
             // Without an icon theme (as here) each button shows its text.
-            if (entry->icon().isNull())
+            if (entry->icon().isNull()) {
                 EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextOnly) << entry->objectName().toStdString();
+            }
             EXPECT_FALSE(entry->iconText().contains("...")) << entry->objectName().toStdString();
         }
     EXPECT_EQ(shown, QStringList({"actionOpenChart", "actionSaveChart", "actionPrint", "actionPrintPreview",
