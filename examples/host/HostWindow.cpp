@@ -91,8 +91,10 @@ HostWindow::~HostWindow()
 {
     disconnect(documents_, nullptr, this, nullptr);
     for (QMdiSubWindow *window : documents_->subWindowList())
-        if (quotechart::REvuved *chart = chartOf(window))
+        if (quotechart::REvuved *chart = chartOf(window)) {
             disconnect(chart, nullptr, this, nullptr);
+            disconnect(chart, nullptr, crosshairs_, nullptr);
+        }
 }
 
 QMdiSubWindow *HostWindow::addDocument(QWidget *content, const QString &title)
