@@ -1,5 +1,6 @@
 #include "DemoSession.h"
 
+#include "HostDialogs.h"
 #include "HostWindow.h"
 
 #include <quotechart/REvuved.h>
@@ -7,12 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -76,6 +79,23 @@ bool write(const QImage &picture, const QDir &out, const char *name)
     return saved;
 }
 
+// The chart drawn by its renderers as a vector picture, the size it has on
+// the screen.
+bool writeSvg(quotechart::REvuved &chart, const QDir &out, const char *name)
+{
+    const QString path = out.filePath(QLatin1String(name));
+    const QSize size = chart.size();
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(), size));
+    svg.setTitle(chart.ticker());
+    chart.renderTo(&svg, QRectF(QPointF(), QSizeF(size)));
+    const bool saved = QFileInfo(path).size() > 0;
+    std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
 QImage grabbed(QWidget &widget)
 {
     QApplication::processEvents();
@@ -94,6 +114,10 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
     window.findChild<QAction *>(QStringLiteral("actionTile"))->trigger();
     ok = write(grabbed(window), out, "main-window.png") && ok;
 
+    // The close-ups of the chart keep the size they have always had: the
+    // document area without the toolbar.
+    QWidget *tools = window.findChild<QWidget *>(QStringLiteral("mainToolBar"));
+    tools->hide();
     quotechart::REvuved *chart = nullptr;
     for (QMdiSubWindow *document : window.documents()->subWindowList())
         if (document->windowTitle() == QLatin1String("MSFT")) {
@@ -147,5 +171,24 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
     chart->setLogarithmicScale(true);
     chart->setVisibleRange(1, chart->dayCount());
     ok = write(grabbed(*chart), out, "logarithmic.png") && ok;
+    chart->setLogarithmicScale(false);
+    chart->setVisibleRange(1, 120);
+    ok = writeSvg(*chart, out, "chart.svg") && ok;
+
+    // Two charts side by side, the crosshair placed on one shown at the same
+    // date on the other; the samples' newest days are years apart, so MSFT
+    // shows the days GOOG shows.
+    tools->show();
+    chart->parentWidget()->showNormal();
+    window.findChild<QAction *>(QStringLiteral("actionTile"))->trigger();
+    for (QMdiSubWindow *document : window.documents()->subWindowList())
+        if (auto *other = qobject_cast<quotechart::REvuved *>(document->widget()); other && other != chart) {
+            const quotechart::PriceHistory &h = other->history();
+            window.setTimeRange(historyDate(h.date_array[std::size_t(other->ending_date_local)]),
+                                historyDate(h.date_array[1]));
+        }
+    QApplication::processEvents();
+    click(pane, Qt::LeftButton, QPoint(pane->width() * 40 / 100, pane->height() / 2));
+    ok = write(grabbed(*window.documents()), out, "linked-crosshairs.png") && ok;
     return printed && ok;
 }

@@ -7,11 +7,14 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace {
 
@@ -25,6 +28,17 @@ QSettings chartStore() { return QSettings(QSettings::IniFormat, QSettings::UserS
 QString chartKey(const char *key) { return QStringLiteral("Settings/") + QLatin1String(key); }
 
 QColor colourOf(int32_t value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+
+// The Dark preset, in the dialog's order: slate panes, near-black rulers, pale text.
+const std::array<QColor, 7> DarkColours{{
+    QColor(148, 156, 168),   // price pane
+    QColor(24, 26, 30),      // rulers
+    QColor(136, 144, 156),   // indicator panes
+    QColor(136, 144, 156),
+    QColor(136, 144, 156),
+    QColor(172, 178, 188),   // transaction list
+    QColor(226, 230, 236),   // ruler text
+}};
 
 }   // namespace
 
@@ -50,6 +64,14 @@ void storeChartColour(const char *key, const QColor &colour)
 {
     const int32_t value = colour.red() + 256 * colour.green() + 65536 * colour.blue();
     chartStore().setValue(chartKey(key), QString::number(value));
+}
+
+QColor presetColour(ColourPreset preset, const char *key)
+{
+    for (std::size_t i = 0; i < ChartColourKeys.size(); ++i)
+        if (qstrcmp(ChartColourKeys[i].key, key) == 0)
+            return preset == ColourPreset::Dark ? DarkColours[i] : colourOf(startUpColour(QLatin1String(key)));
+    return {};
 }
 
 QDate historyDate(const QString &text)
@@ -119,12 +141,27 @@ ColoursDialog::ColoursDialog(QWidget *parent) : QDialog(parent)
         showSwatch(i);
         form->addRow(tr(ChartColourKeys[i].caption), buttons_[i]);
     }
+    auto *presets = new QHBoxLayout;
+    for (const auto &[name, text, preset] : {std::tuple{"classicPreset", "C&lassic", ColourPreset::Classic},
+                                             std::tuple{"darkPreset", "&Dark", ColourPreset::Dark}}) {
+        auto *button = new QPushButton(tr(text));
+        button->setObjectName(QLatin1String(name));
+        connect(button, &QPushButton::clicked, this, [this, preset = preset] { applyPreset(preset); });
+        presets->addWidget(button);
+    }
+    form->insertRow(0, tr("Preset"), presets);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+void ColoursDialog::applyPreset(ColourPreset preset)
+{
+    for (const ColourKey &key : ChartColourKeys)
+        setColour(key.key, presetColour(preset, key.key));
 }
 
 QColor ColoursDialog::colour(const char *key) const

@@ -1,6 +1,7 @@
 #pragma once
 // The host's own dialogs: the visible range as two dates, the chart's seven
-// stored colours, and the transactions report with a Copy button.
+// stored colours (one by one or from a preset), and the transactions report
+// with a Copy button.
 
 #include <QColor>
 #include <QDate>
@@ -23,6 +24,11 @@ extern const std::array<ColourKey, 7> ChartColourKeys;
 // The colour the chart uses for `key` now: the stored value, or what a chart
 // starts with when nothing is stored.
 QColor storedChartColour(const char *key);
+// Whole sets of the seven colours: Classic is what a chart starts with; Dark
+// keeps the panes light enough for the chart's black bars and lines.
+enum class ColourPreset { Classic, Dark };
+QColor presetColour(ColourPreset preset, const char *key);
+
 // Writes the colour as the store keeps it: red + 256 * green + 65536 * blue.
 void storeChartColour(const char *key, const QColor &colour);
 
@@ -55,6 +61,8 @@ public:
     void setColour(const char *key, const QColor &colour);
     // Writes every key to the chart's settings store.
     void store() const;
+    // Sets every colour from the preset.
+    void applyPreset(ColourPreset preset);
 
 private:
     void choose(std::size_t index);

@@ -1,5 +1,7 @@
 #include "HostWindow.h"
 
+#include "CrosshairLink.h"
+#include "ErrorSentences.h"
 #include "HostDialogs.h"
 #include "HostSettings.h"
 #include "WatchList.h"
@@ -9,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -20,9 +23,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -31,12 +37,9 @@
 namespace {
 
 constexpr int DefaultPaneWidth = 220;
+constexpr int MinPaneWidth = 120;
+constexpr int MinDocumentsWidth = 300;
 constexpr int TitleHeight = 16;     // the close box sits at the right end of this strip
-constexpr int FirstRunCharts = 2;   // what a first start opens, so there is something to see
-constexpr int16_t NewChartDays = 200;
-constexpr int MaxRestoredDocuments = 32;
-
-const QString ChartFiles = QStringLiteral("Chart files (*.chart);;All files (*)");
 
 quotechart::REvuved *chartOf(QMdiSubWindow *window)
 {
@@ -51,6 +54,12 @@ QString dateOf(const quotechart::REvuved &chart, int16_t day)
 
 }   // namespace
 
+int errorNumber(const std::exception &error)
+{
+    const auto *control = dynamic_cast<const quotechart::ControlError *>(&error);
+    return control ? control->number() : 0;
+}
+
 HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(tr("Quote chart host"));
@@ -61,8 +70,14 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     chartStatus_->setObjectName(QStringLiteral("chartStatus"));
     statusBar()->addPermanentWidget(chartStatus_);
     connect(documents_, &QMdiArea::subWindowActivated, this, &HostWindow::showChartStatus);
+    connect(documents_, &QMdiArea::subWindowActivated, this, &HostWindow::followActiveDocument);
+    // Documents keep the size their chart needs; the area scrolls to those it cannot show whole.
+    documents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    documents_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     statusBar()->showMessage(tr("Ready"));
     applyStoredDataFolder();
+    crosshairs_ = new CrosshairLink(this);
+    crosshairs_->setEnabled(hostSettings().value(QStringLiteral("linkedCrosshairs"), true).toBool());
     createWatchPane();
     createMenus();
     resize(1280, 800);
@@ -76,8 +91,10 @@ HostWindow::~HostWindow()
 {
     disconnect(documents_, nullptr, this, nullptr);
     for (QMdiSubWindow *window : documents_->subWindowList())
-        if (quotechart::REvuved *chart = chartOf(window))
+        if (quotechart::REvuved *chart = chartOf(window)) {
             disconnect(chart, nullptr, this, nullptr);
+            disconnect(chart, nullptr, crosshairs_, nullptr);
+        }
 }
 
 QMdiSubWindow *HostWindow::addDocument(QWidget *content, const QString &title)
@@ -101,11 +118,17 @@ void HostWindow::createMenus()
         return action;
     };
     add(file, "actionOpenChart", tr("&Open chart..."), &HostWindow::openChartFileAsked, QKeySequence::Open);
-    add(file, "actionSaveChartAs", tr("&Save chart as..."), &HostWindow::saveChartAs, QKeySequence::SaveAs);
+    recentMenu_ = file->addMenu(tr("Recent c&harts"));
+    recentMenu_->setObjectName(QStringLiteral("recentChartsMenu"));
+    rebuildRecentMenu();
+    add(file, "actionSaveChart", tr("&Save chart"), &HostWindow::saveChart, QKeySequence::Save);
+    add(file, "actionSaveChartAs", tr("Save chart &as..."), &HostWindow::saveChartAs,
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));   // not every platform theme binds SaveAs
     file->addSeparator();
     add(file, "actionImportHistory", tr("&Import history..."), &HostWindow::importHistory);
     file->addSeparator();
     add(file, "actionPrint", tr("&Print..."), &HostWindow::print, QKeySequence::Print);
+    add(file, "actionPrintPreview", tr("Print pre&view..."), &HostWindow::printPreview);
     add(file, "actionExportPicture", tr("&Export picture..."), &HostWindow::exportPicture);
     add(file, "actionTransactionsReport", tr("Transactions &report..."), &HostWindow::showTransactionsReport);
     file->addSeparator();
@@ -115,6 +138,12 @@ void HostWindow::createMenus()
     // The chart's own "Time Range" entry sends this key to the focused window.
     add(chart, "actionTimeRange", tr("&Time range..."), &HostWindow::chooseTimeRange,
         QKeySequence(Qt::CTRL | Qt::Key_T));
+    add(chart, "actionZoomIn", tr("Zoom &in"), &HostWindow::zoomIn, QKeySequence::ZoomIn);
+    add(chart, "actionZoomOut", tr("Zoom &out"), &HostWindow::zoomOut, QKeySequence::ZoomOut);
+    add(chart, "actionPageBack", tr("Page &back"), &HostWindow::pageBack, QKeySequence(Qt::ALT | Qt::Key_PageUp));
+    add(chart, "actionPageForward", tr("Page &forward"), &HostWindow::pageForward,
+        QKeySequence(Qt::ALT | Qt::Key_PageDown));
+    chart->addSeparator();
     add(chart, "actionColours", tr("&Colours..."), &HostWindow::chooseColours);
     chart->addSeparator();
     add(chart, "actionLookUpCompany", tr("&Look up company name"), &HostWindow::lookUpCompanyName);
@@ -130,10 +159,48 @@ void HostWindow::createMenus()
     showWatchPane_->setChecked(true);
     connect(showWatchPane_, &QAction::toggled, watchPane_, &QWidget::setVisible);
 
+    createToolBar();
+
+    linkCrosshairs_ = new QAction(tr("&Linked crosshairs"), this);
+    linkCrosshairs_->setObjectName(QStringLiteral("actionLinkedCrosshairs"));
+    linkCrosshairs_->setCheckable(true);
+    linkCrosshairs_->setChecked(crosshairs_->isEnabled());
+    connect(linkCrosshairs_, &QAction::toggled, this, [this](bool on) {
+        crosshairs_->setEnabled(on);
+        hostSettings().setValue(QStringLiteral("linkedCrosshairs"), on);
+    });
     windowMenu_ = menuBar()->addMenu(tr("&Window"));
     windowMenu_->setObjectName(QStringLiteral("windowMenu"));
     connect(windowMenu_, &QMenu::aboutToShow, this, &HostWindow::rebuildWindowMenu);
     rebuildWindowMenu();
+}
+
+// Theme icons where the desktop has them; a button whose icon is missing shows its text.
+void HostWindow::createToolBar()
+{
+    QToolBar *tools = addToolBar(tr("Chart tools"));
+    tools->setObjectName(QStringLiteral("mainToolBar"));
+    tools->setMovable(false);
+    const std::pair<const char *, const char *> buttons[] = {
+        {"actionOpenChart", "document-open"},   {"actionSaveChart", "document-save"},
+        {"actionPrint", "document-print"},      {"actionPrintPreview", "document-print-preview"},
+        {nullptr, nullptr},                     {"actionZoomIn", "zoom-in"},
+        {"actionZoomOut", "zoom-out"},          {"actionPageBack", "go-previous"},
+        {"actionPageForward", "go-next"},
+    };
+    for (const auto &[name, icon] : buttons) {
+        if (!name) {
+            tools->addSeparator();
+            continue;
+        }
+        QAction *action = findChild<QAction *>(QLatin1String(name));
+        action->setIcon(QIcon::fromTheme(QLatin1String(icon)));
+        // The menus show the text beside the icon; the toolbar needs the icon alone.
+        action->setIconText(action->text().remove(QStringLiteral("...")).remove(u'&'));
+        tools->addAction(action);
+        if (auto *button = qobject_cast<QToolButton *>(tools->widgetForAction(action)))
+            button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+    }
 }
 
 void HostWindow::rebuildWindowMenu()
@@ -145,6 +212,8 @@ void HostWindow::rebuildWindowMenu()
     cascade->setObjectName(QStringLiteral("actionCascade"));
     QAction *close = windowMenu_->addAction(tr("Cl&ose"), documents_, &QMdiArea::closeActiveSubWindow);
     close->setObjectName(QStringLiteral("actionCloseDocument"));
+    windowMenu_->addSeparator();
+    windowMenu_->addAction(linkCrosshairs_);
     const QList<QMdiSubWindow *> windows = documents_->subWindowList();
     if (!windows.isEmpty())
         windowMenu_->addSeparator();
@@ -161,9 +230,10 @@ void HostWindow::createWatchPane()
 {
     watchPane_ = new splitbay6::SplitbayCtl(this);
     watchPane_->setObjectName(QStringLiteral("watchPane"));
-    watchPane_->setMin(120);
+    watchPane_->setMin(MinPaneWidth);
+    watchPane_->setMax(MinDocumentsWidth);   // what a drag of the bar leaves to the documents
     const int width = hostSettings().value(QStringLiteral("watchPaneWidth"), DefaultPaneWidth).toInt();
-    watchPane_->resize(std::clamp(width, 0, 4000), 0);
+    watchPane_->resize(std::clamp(width, MinPaneWidth, 4000), 0);
 
     watchTitle_ = new QLabel(tr("Watch list"), watchPane_);
     watchTitle_->setIndent(4);
@@ -176,10 +246,6 @@ void HostWindow::createWatchPane()
 
     // The pane says where its free area is after every layout.
     connect(watchPane_, &splitbay6::SplitbayCtl::OnResize, this, &HostWindow::placeWatchPaneContent);
-    connect(watchPane_, &splitbay6::SplitbayCtl::OnMDIClientResize, this, [this] {
-        statusBar()->showMessage(tr("Documents resized to %1 x %2").arg(documents_->width()).arg(documents_->height()),
-                                 3000);
-    });
     // What the close box does is the host's business: here it hides the pane.
     connect(watchPane_, &splitbay6::SplitbayCtl::Click, this, [this] { showWatchPane_->setChecked(false); });
     watchPane_->setAlignment(splitbay6::SplitbayCtl::AlignLeft);
@@ -205,64 +271,21 @@ void HostWindow::refreshWatchList(const QString &current)
         watchList_->setCurrentRow(0);
 }
 
+// The bar's drag leaves the documents MinDocumentsWidth (the pane's Max); a
+// narrower window or a wide stored pane must not take it from them either.
+void HostWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    const int widest = std::max(MinPaneWidth, width() - MinDocumentsWidth);
+    if (watchPane_->width() > widest)
+        watchPane_->resize(widest, watchPane_->height());
+}
+
 void HostWindow::placeWatchPaneContent()
 {
     const QRect free = watchPane_->freeArea();
     watchTitle_->setGeometry(free.left(), free.top(), std::max(0, free.width() - 20), TitleHeight);
     watchList_->setGeometry(free.adjusted(0, TitleHeight, 0, 0));
-}
-
-void HostWindow::restoreSession()
-{
-    QSettings settings = hostSettings();
-    lookupSite_ = settings.value(QStringLiteral("lookupSite")).toString();
-    quotechart::setLookupSite(lookupSite_);
-    if (!settings.contains(QStringLiteral("documents/size"))) {
-        for (int i = std::min(FirstRunCharts, watchList_->count()) - 1; i >= 0; --i)
-            openChart(watchList_->item(i)->data(Qt::UserRole).toString());
-        return;
-    }
-    const int count = std::min(settings.beginReadArray(QStringLiteral("documents")), MaxRestoredDocuments);
-    for (int i = 0; i < count; ++i) {
-        settings.setArrayIndex(i);
-        const QString ticker = settings.value(QStringLiteral("ticker")).toString();
-        if (ticker.isEmpty())
-            continue;
-        quotechart::REvuved *chart = openChart(ticker);
-        bool ok1 = false, ok2 = false;
-        const int s = settings.value(QStringLiteral("newest")).toInt(&ok1);
-        const int e = settings.value(QStringLiteral("oldest")).toInt(&ok2);
-        const int loaded = chart->history().record_count;
-        if (ok1 && ok2 && s >= 1 && s <= e && e <= loaded) {
-            chart->starting_date_local = int16_t(s);
-            chart->ending_date_local = int16_t(e);
-        }
-    }
-    settings.endArray();
-}
-
-void HostWindow::saveSession() const
-{
-    QSettings settings = hostSettings();
-    settings.setValue(QStringLiteral("watchPaneWidth"), watchPane_->width());
-    settings.setValue(QStringLiteral("lookupSite"), lookupSite_);
-    settings.remove(QStringLiteral("documents"));
-    settings.beginWriteArray(QStringLiteral("documents"));
-    int i = 0;
-    for (QMdiSubWindow *window : documents_->subWindowList(QMdiArea::CreationOrder))
-        if (const quotechart::REvuved *chart = chartOf(window)) {
-            settings.setArrayIndex(i++);
-            settings.setValue(QStringLiteral("ticker"), chart->ticker_name);
-            settings.setValue(QStringLiteral("newest"), chart->starting_date_local);
-            settings.setValue(QStringLiteral("oldest"), chart->ending_date_local);
-        }
-    settings.endArray();
-}
-
-void HostWindow::closeEvent(QCloseEvent *event)
-{
-    saveSession();
-    QMainWindow::closeEvent(event);
 }
 
 void HostWindow::watchChart(quotechart::REvuved *chart)
@@ -271,46 +294,6 @@ void HostWindow::watchChart(quotechart::REvuved *chart)
         if (chart == activeChart())
             showChartStatus();
     });
-}
-
-quotechart::REvuved *HostWindow::openChart(const QString &ticker)
-{
-    auto *chart = new quotechart::REvuved;
-    QString name = ticker;
-    bool today = false;
-    chart->ReadDataFile(name, today);
-    // The chart draws this range when it is first laid out.
-    chart->starting_date_local = 1;
-    chart->ending_date_local = std::min<int16_t>(NewChartDays, chart->history().record_count);
-    watchChart(chart);
-    addDocument(chart, ticker);
-    return chart;
-}
-
-quotechart::REvuved *HostWindow::openChartFile(const QString &path)
-{
-    auto chart = std::make_unique<quotechart::REvuved>();
-    try {
-        QString file = path;
-        chart->OpenChartFromFile(file);
-        // The file holds no prices and no list: the host reloads and rebuilds them.
-        QString ticker = chart->ticker_name;
-        bool today = false;
-        chart->ReadDataFile(ticker, today);
-        if (auto *list = chart->findChild<QTreeWidget *>(QStringLiteral("ListView1")))
-            list->clear();
-        chart->FillListView();
-        chart->CalculateSumGain();
-        chart->CalculateCumGain();
-        redrawChart(*chart);
-    } catch (const std::exception &error) {
-        reportError(tr("Cannot open the chart %1").arg(QDir::toNativeSeparators(path)), error);
-        return nullptr;
-    }
-    quotechart::REvuved *opened = chart.release();
-    watchChart(opened);
-    addDocument(opened, opened->ticker_name);
-    return opened;
 }
 
 quotechart::REvuved *HostWindow::activeChart() const { return chartOf(documents_->currentSubWindow()); }
@@ -324,14 +307,6 @@ void HostWindow::redrawChart(quotechart::REvuved &chart)
     chart.DrawDateRuler(newest, oldest);
     chart.DisplayChart(newest, oldest);
     chart.DisplayTechnicalIndicators(pane1, pane2, pane3);
-}
-
-void HostWindow::reportError(const QString &what, const std::exception &error)
-{
-    QString detail = QString::fromUtf8(error.what());
-    if (const auto *control = dynamic_cast<const quotechart::ControlError *>(&error))
-        detail = tr("Error %1: %2").arg(control->number()).arg(control->text());
-    QMessageBox::warning(this, windowTitle(), what + QStringLiteral("\n") + detail);
 }
 
 QString HostWindow::askForFile(const QString &title, const QString &filter, bool saving, const QString &suffix)
@@ -348,29 +323,6 @@ QString HostWindow::askForFile(const QString &title, const QString &filter, bool
     return dialog.selectedFiles().constFirst();
 }
 
-void HostWindow::openChartFileAsked()
-{
-    const QString path = askForFile(tr("Open chart"), ChartFiles, false, QStringLiteral("chart"));
-    if (!path.isEmpty())
-        openChartFile(path);
-}
-
-void HostWindow::saveChartAs()
-{
-    quotechart::REvuved *chart = activeChart();
-    if (!chart)
-        return;
-    QString path = askForFile(tr("Save chart as"), ChartFiles, true, QStringLiteral("chart"));
-    if (path.isEmpty())
-        return;
-    try {
-        chart->SaveChartInFile(path);
-        statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 3000);
-    } catch (const std::exception &error) {
-        reportError(tr("Cannot save the chart as %1").arg(QDir::toNativeSeparators(path)), error);
-    }
-}
-
 void HostWindow::print()
 {
     if (!activeChart())
@@ -380,6 +332,42 @@ void HostWindow::print()
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() == QDialog::Accepted)
         printActiveChart(printer);
+}
+
+void HostWindow::printPreview()
+{
+    if (!activeChart())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printPreviewDialog"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *shown) { printActiveChart(*shown); });
+    dialog.exec();
+}
+
+// The toolbar's navigation acts on the current chart as its own keys do.
+void HostWindow::zoomIn()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->ZoomIn();
+}
+
+void HostWindow::zoomOut()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->ZoomOut();
+}
+
+void HostWindow::pageBack()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->GoBackward();
+}
+
+void HostWindow::pageForward()
+{
+    if (quotechart::REvuved *chart = activeChart())
+        chart->GoForward();
 }
 
 bool HostWindow::printActiveChart(QPrinter &printer)
@@ -392,7 +380,7 @@ bool HostWindow::printActiveChart(QPrinter &printer)
     try {
         chart->PrintEntireChart();
     } catch (const std::exception &error) {
-        reportError(tr("Cannot print the chart"), error);
+        reportProblem(printSentence(errorNumber(error), QString::fromUtf8(error.what())));
         printed = false;
     }
     chart->setPrinter(nullptr);
@@ -453,7 +441,7 @@ bool HostWindow::setTimeRange(QDate from, QDate to)
     try {
         redrawChart(*chart);
     } catch (const std::exception &error) {
-        reportError(tr("Cannot show that range"), error);
+        reportProblem(rangeSentence(errorNumber(error), QString::fromUtf8(error.what())));
         return false;
     }
     return true;
@@ -496,6 +484,19 @@ void HostWindow::chooseLookupSite()
     lookupSite_ = site.trimmed();
     quotechart::setLookupSite(lookupSite_);
     hostSettings().setValue(QStringLiteral("lookupSite"), lookupSite_);
+}
+
+void HostWindow::followActiveDocument()
+{
+    const quotechart::REvuved *chart = activeChart();
+    if (!chart)
+        return;
+    for (int i = 0; i < watchList_->count(); ++i)
+        if (watchList_->item(i)->data(Qt::UserRole).toString() == chart->ticker_name) {
+            watchList_->setCurrentRow(i);
+            watchList_->scrollToItem(watchList_->item(i));
+            return;
+        }
 }
 
 void HostWindow::showChartStatus()

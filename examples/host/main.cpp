@@ -4,6 +4,7 @@
 // pictures to the --out folder.
 
 #include "DemoSession.h"
+#include "HostSettings.h"
 #include "HostWindow.h"
 
 #include <QApplication>
@@ -26,7 +27,11 @@ int main(int argc, char **argv)
                                            "With no display (the offscreen platform), run the demo's scripted "
                                            "session and write its pictures to the --out folder.");
     const QCommandLineOption outOption("out", "Folder for the pictures of the scripted session.", "folder", "out");
+    const QCommandLineOption settingsOption(
+        "settings-folder", "Keep the viewer's and the chart's settings in this folder (default: the user's own).",
+        "folder");
     parser.addOption(sessionOption);
+    parser.addOption(settingsOption);
     parser.addOption(outOption);
     parser.process(app);
 
@@ -38,8 +43,10 @@ int main(int argc, char **argv)
     }
     // The scripted session starts from no settings, the user's and the chart's alike.
     QTemporaryDir settings;
-    if (headless)
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    if (parser.isSet(settingsOption))
+        useSettingsFolder(parser.value(settingsOption));
+    else if (headless)
+        useSettingsFolder(settings.path());
 
     HostWindow window;
     window.show();

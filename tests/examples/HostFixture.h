@@ -11,6 +11,7 @@
 #include <splitbay6/SplitbayCtl.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMdiArea>
@@ -49,6 +50,15 @@ protected:
         ASSERT_EQ(window->documents()->currentSubWindow()->windowTitle(), title);
     }
     quotechart::REvuved *chart() const { return window->activeChart(); }
+    // A window manager gives the main window the focus back when a popup
+    // menu closes; the offscreen platform leaves it with the menu, so the
+    // window's shortcuts would not reach it.
+    void focusMainWindow()
+    {
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
     QWidget &pane() const { return *chart()->findChild<QWidget *>(QStringLiteral("Picture1")); }
     QTreeWidget &list() const { return *chart()->findChild<QTreeWidget *>(QStringLiteral("ListView1")); }
     QAction &action(const char *name) const { return *window->findChild<QAction *>(QLatin1String(name)); }
