@@ -5,7 +5,10 @@
 #include "platform/SurfaceRegion.h"
 #include "render/PriceChartView.h"
 
+#include <QLineF>
 #include <QPointF>
+
+#include <vector>
 
 namespace quotechart {
 
@@ -43,13 +46,16 @@ void drawDaySegments(platform::SurfaceRegion &pane, const PriceChartView &view, 
         const std::optional<double> price = value(k);
         return price ? std::optional<QPointF>(QPointF(view.x(k), view.y(*price))) : std::nullopt;
     };
+    std::vector<QLineF> segments;
+    segments.reserve(std::size_t(last - view.s + 1));
     std::optional<QPointF> newer = point(view.s);
     for (int k = view.s; k <= last; ++k) {
         const std::optional<QPointF> older = point(k + 1);
         if (older && newer)
-            pane.line(older->x(), older->y(), newer->x(), newer->y());
+            segments.emplace_back(*older, *newer);
         newer = older;
     }
+    pane.lines(segments);
 }
 
 std::optional<double> scaled(const WorkSeries &series, int day, double factor)
