@@ -1,5 +1,6 @@
 #include "platform/SurfaceRegion.h"
 
+#include "platform/PlainPaths.h"
 #include "platform/RasterLine.h"
 #include "platform/Rounding.h"
 #include "platform/Segment.h"
@@ -132,7 +133,7 @@ void SurfaceRegion::clear()
     if (!canvas_.device() || w.isEmpty())
         return;
     const QRgb colour = backColor_.rgba();
-    if (!canvas_.holdsOnly(w, colour)) {
+    if (plainPaths() || !canvas_.holdsOnly(w, colour)) {
         QPainter &p = painter();
         canvas_.setComposition(p, QPainter::CompositionMode_Source);
         p.fillRect(QRect(QPoint(0, 0), w.size()), backColor_);
@@ -203,7 +204,8 @@ private:
 
 std::optional<SurfaceRegion::ThinBatch> SurfaceRegion::thinBatch()
 {
-    if (!canvas_.device() || drawWidth_ > 1 || drawMode_ != DrawMode::CopyPen || drawStyle_ != LineStyle::Solid)
+    if (!canvas_.device() || drawWidth_ > 1 || drawMode_ != DrawMode::CopyPen || drawStyle_ != LineStyle::Solid ||
+        plainPaths())
         return std::nullopt;
     const std::optional<RasterTarget> target = rasterTarget();
     if (!target)
