@@ -76,6 +76,7 @@ void Canvas::findDevice()
 void Canvas::setDevice(QPaintDevice *device)
 {
     flush();
+    filled_.reset();
     device_ = device;
     findDevice();
 }
@@ -107,6 +108,7 @@ std::optional<RasterTarget> Canvas::rasterTarget(const QRect &window)
 {
     if (!raster_)
         return std::nullopt;
+    filled_.reset();   // the pixels are about to be written
     if (!target_) {
         // Writing detaches a shared image; a painter active on it would go on
         // painting the old pixels, so it ends first and starts again later.
@@ -132,6 +134,7 @@ void Canvas::writePendingRuns()
 QPainter &Canvas::painter(const QRect &window)
 {
     writePendingRuns();   // the painter draws over them, so they come first
+    filled_.reset();
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(device_);
         painter_->setRenderHint(QPainter::Antialiasing, false);

@@ -79,6 +79,22 @@ public:
     // Ends the current batch: the device holds everything drawn so far.
     void flush();
 
+    // Whether `window` holds nothing but `colour`, as a fill left it with
+    // nothing drawn since: a redraw clears some regions twice over, and the
+    // second fill would change no pixel. Kept for images only (a printer
+    // records every fill).
+    bool holdsOnly(const QRect &window, QRgb colour) const
+    {
+        return filled_ && filledColour_ == colour && filled_->contains(window);
+    }
+    void setFilled(const QRect &window, QRgb colour)
+    {
+        if (raster_) {
+            filled_ = window;
+            filledColour_ = colour;
+        }
+    }
+
     // True when thin lines and texts go straight into an RGB32 image.
     bool isRaster() const { return raster_ != nullptr; }
     // The pixels of `window` (device pixels) for this batch, or none when the
@@ -123,6 +139,8 @@ private:
     bool stampsTexts_ = true;
     std::function<void(const QRect &)> changed_;
     QRect dirty_;     // changed in this batch
+    std::optional<QRect> filled_;   // all of one colour since its fill: nothing drew since
+    QRgb filledColour_ = 0;
     QRect covered_;   // a window all of which dirty_ holds
     struct PenKey {
         QRgb rgba;

@@ -1,5 +1,7 @@
 #include "platform/ColumnRuns.h"
 
+#include "platform/Segment.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -34,6 +36,23 @@ void ColumnRuns::add(const RasterTarget &target, int x, int top, int bottom)
     }
     pendingTop = top;
     pendingBottom = bottom;
+}
+
+void ColumnRuns::addSegment(const RasterTarget &target, QPoint from, QPoint to)
+{
+    int column = from.x(), top = from.y(), bottom = from.y();
+    walkSegment(from, to, [&](int x, int y) {
+        if (x != column) {
+            add(target, column, top, bottom);
+            column = x;
+            top = bottom = y;
+        } else {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        return true;
+    });
+    add(target, column, top, bottom);
 }
 
 void ColumnRuns::write(const RasterTarget &target, int x)

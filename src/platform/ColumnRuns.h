@@ -22,6 +22,10 @@ public:
     // in column x; a run that does not touch the column's pending one sends
     // that one to the target first.
     void add(const RasterTarget &target, int x, int top, int bottom);
+    // Adds the pixels rasterLine paints from `from` to `to`, a run for each
+    // column the segment crosses: for steep segments, whose columns hold
+    // runs of several pixels.
+    void addSegment(const RasterTarget &target, QPoint from, QPoint to);
     // Writes every pending run.
     void writeAll(const RasterTarget &target);
 

@@ -51,11 +51,14 @@ void axisRun(const RasterTarget &target, QPoint from, QPoint to, QRgb colour, bo
             *pixel = value;
         return;
     }
+    // Dashes count from the line's start, whichever way it runs: the phase
+    // of the first pixel, then a step forward or back per pixel.
+    int phase = period != 0 ? (direction * (first - a)) % period : 0;
     for (int p = first; p <= lastPixel; ++p, pixel += step) {
-        // Dashes count from the line's start, whichever way it runs.
-        if (period != 0 && (direction * (p - a)) % period >= dash.on)
-            continue;
-        *pixel = invert ? (*pixel ^ 0x00FFFFFFu) : value;
+        if (period == 0 || phase < dash.on)
+            *pixel = invert ? (*pixel ^ 0x00FFFFFFu) : value;
+        if (period != 0)
+            phase = direction > 0 ? (phase + 1 == period ? 0 : phase + 1) : (phase == 0 ? period - 1 : phase - 1);
     }
 }
 

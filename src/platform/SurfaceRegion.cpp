@@ -1,5 +1,6 @@
 #include "platform/SurfaceRegion.h"
 
+#include "platform/PlainPaths.h"
 #include "platform/RasterLine.h"
 #include "platform/Rounding.h"
 #include "platform/Segment.h"
@@ -131,13 +132,124 @@ void SurfaceRegion::clear()
     const QRect w = window();
     if (!canvas_.device() || w.isEmpty())
         return;
-    QPainter &p = painter();
-    canvas_.setComposition(p, QPainter::CompositionMode_Source);
-    p.fillRect(QRect(QPoint(0, 0), w.size()), backColor_);
+    const QRgb colour = backColor_.rgba();
+    if (plainPaths() || !canvas_.holdsOnly(w, colour)) {
+        QPainter &p = painter();
+        canvas_.setComposition(p, QPainter::CompositionMode_Source);
+        p.fillRect(QRect(QPoint(0, 0), w.size()), backColor_);
+        canvas_.setFilled(w, colour);
+    }
     changed(QRect(QPoint(0, 0), w.size()));
 }
 
 void SurfaceRegion::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor_); }
+
+bool SurfaceRegion::nearPixel(double x, double y, QPoint &pixel) const
+{
+    const double px = x * canvas_.pixelsPerTwipX(), py = y * canvas_.pixelsPerTwipY();
+    if (!(std::fabs(px) < FarAway && std::fabs(py) < FarAway))
+        return false;
+    pixel = QPoint(pixelOf(px, x, twipsPerPixelX()), pixelOf(py, y, twipsPerPixelY()));
+    return true;
+}
+
+// Thin solid lines of one colour in copy mode on an image, as strokeLine
+// draws each: vertical and steep segments join the canvas's column runs (a
+// column's runs are written once as their union), the others are written at
+// once. What they touched is reported once, at the end.
+class SurfaceRegion::ThinBatch {
+public:
+    ThinBatch(SurfaceRegion &region, const RasterTarget &target, QRgb rgb)
+        : region_(region), target_(target), rgb_(rgb), runs_(region.canvas_.runs()),
+          longest_(4 * (target.width + target.height)), tracking_(!region.canvas_.changedAll(region.window()))
+    {
+        Canvas &canvas = region.canvas_;
+        if (!runs_.empty() && (runs_.colour() != rgb || !sameTarget(canvas.runsTarget(), target)))
+            canvas.writePendingRuns();
+        if (runs_.empty()) {
+            runs_.start(rgb, target.width);
+            canvas.setRunsTarget(target);
+        }
+    }
+    ThinBatch(const ThinBatch &) = delete;
+    ThinBatch &operator=(const ThinBatch &) = delete;
+    ~ThinBatch()
+    {
+        if (tracking_ && !touched_.isNull())
+            region_.changed(touched_);
+    }
+
+    void stroke(QPoint from, QPoint to)
+    {
+        const int dx = std::abs(to.x() - from.x()), dy = std::abs(to.y() - from.y());
+        if (dx == 0)
+            runs_.add(target_, from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
+        else if (dy >= dx && dy <= longest_)
+            runs_.addSegment(target_, from, to);
+        else
+            rasterLine(target_, from, to, rgb_, false, {}, LineEnd::Painted);
+        if (tracking_)
+            touched_ |= spanning(from, to).adjusted(-1, -1, 1, 1);
+    }
+
+private:
+    SurfaceRegion &region_;
+    RasterTarget target_;
+    QRgb rgb_;
+    ColumnRuns &runs_;
+    int longest_;   // rasterLine cuts longer lines to the image first
+    bool tracking_;
+    QRect touched_;
+};
+
+std::optional<SurfaceRegion::ThinBatch> SurfaceRegion::thinBatch()
+{
+    if (!canvas_.device() || drawWidth_ > 1 || drawMode_ != DrawMode::CopyPen || drawStyle_ != LineStyle::Solid ||
+        plainPaths())
+        return std::nullopt;
+    const std::optional<RasterTarget> target = rasterTarget();
+    if (!target)
+        return std::nullopt;
+    return std::optional<ThinBatch>(std::in_place, *this, *target, foreColor_.rgb());
+}
+
+void SurfaceRegion::polyline(std::span<const QPointF> points)
+{
+    if (points.size() < 2)
+        return;
+    std::optional<ThinBatch> batch = thinBatch();
+    QPoint from;
+    bool fromNear = batch && nearPixel(points[0].x(), points[0].y(), from);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const QPointF &a = points[i - 1], &b = points[i];
+        QPoint to;
+        const bool toNear = batch && nearPixel(b.x(), b.y(), to);
+        if (fromNear && toNear)
+            batch->stroke(from, to);
+        else
+            line(a.x(), a.y(), b.x(), b.y(), foreColor_);   // cut first, or not thin
+        from = to;
+        fromNear = toNear;
+    }
+    currentX_ = points.back().x();
+    currentY_ = points.back().y();
+}
+
+void SurfaceRegion::lines(std::span<const QLineF> segments)
+{
+    if (segments.empty())
+        return;
+    std::optional<ThinBatch> batch = thinBatch();
+    for (const QLineF &segment : segments) {
+        QPoint from, to;
+        if (batch && nearPixel(segment.x1(), segment.y1(), from) && nearPixel(segment.x2(), segment.y2(), to))
+            batch->stroke(from, to);
+        else
+            line(segment.x1(), segment.y1(), segment.x2(), segment.y2(), foreColor_);
+    }
+    currentX_ = segments.back().x2();
+    currentY_ = segments.back().y2();
+}
 
 void SurfaceRegion::line(double x1, double y1, double x2, double y2, const QColor &colour)
 {

@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
@@ -23,6 +24,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 namespace platform {
 
@@ -87,6 +89,12 @@ public:
     void clear();   // fills the region with the back colour; the current position goes to (0, 0)
     void line(double x1, double y1, double x2, double y2);
     void line(double x1, double y1, double x2, double y2, const QColor &colour);
+    // Many lines in the fore colour, each exactly as line() draws it: from
+    // each point to the next, or each segment from its p1 to its p2. Thin
+    // solid lines on an image are drawn as a batch, in any order (they are
+    // all one colour), a pixel column's runs once as their union.
+    void polyline(std::span<const QPointF> points);
+    void lines(std::span<const QLineF> segments);
     void box(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2, const QColor &colour);
     void fillBox(double x1, double y1, double x2, double y2);
@@ -118,7 +126,12 @@ private:
     QPainter &painter();
     std::optional<RasterTarget> rasterTarget() { return canvas_.rasterTarget(window()); }
     static int pixelOf(double scaled, double twips, double twipsPerPixel);
+    // The pixel line() puts a point at; false when the point lies far off
+    // any device (line() cuts such a line first).
+    bool nearPixel(double x, double y, QPoint &pixel) const;
     void rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb);
+    class ThinBatch;
+    std::optional<ThinBatch> thinBatch();
     void applyMode(QPainter &painter);
     void strokeLine(QPoint from, QPoint to, const QColor &colour);
     void fillPixels(const QRect &rect, const QColor &colour);

@@ -125,8 +125,12 @@ void CrosshairController::updateReadouts(float x)
     }
 }
 
+// A new palette makes Qt tell the label and repaint it, so an unchanged
+// colour is left alone: a sweep of the crosshair mostly keeps it.
 void CrosshairController::setChangeColour(const QColor &colour)
 {
+    if (targets_.changeReadout.palette().color(QPalette::WindowText) == colour)
+        return;
     QPalette palette = targets_.changeReadout.palette();
     palette.setColor(QPalette::WindowText, colour);
     targets_.changeReadout.setPalette(palette);

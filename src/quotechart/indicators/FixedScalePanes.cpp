@@ -5,6 +5,7 @@
 #include "indicators/PaneRoutines.h"
 #include "indicators/SeriesColours.h"
 #include "calc/IndicatorCalculations.h"
+#include "calc/SeriesMemo.h"
 #include "platform/SurfaceRegion.h"
 
 namespace quotechart {
@@ -34,7 +35,7 @@ void drawStochastic(PaneFrame &frame, const indicators::StochasticLines &lines)
 void DisplayRSI(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &p)
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
-    frame.drawLine(indicators::rsiLine(h.close_array, first, last, p.RSI_periods), Qt::black);
+    frame.drawLine(indicators::keptResult<indicators::rsiLine>(h.close_array, first, last, p.RSI_periods), Qt::black);
     frame.drawMarginStrips();
 }
 
@@ -43,8 +44,8 @@ void DisplayFastStochastic(const PaneTarget &target, const PriceHistory &h, int1
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
     drawStochastic(frame,
-                   indicators::fastStochasticLines(h.close_array, h.high_array, h.low_array, first, last, p.FS_periodsK,
-                                                   p.FS_periodsD));
+                   indicators::keptResult<indicators::fastStochasticLines>(h.close_array, h.high_array, h.low_array, first,
+                                                                            last, p.FS_periodsK, p.FS_periodsD));
 }
 
 void DisplaySlowStochastic(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
@@ -52,16 +53,16 @@ void DisplaySlowStochastic(const PaneTarget &target, const PriceHistory &h, int1
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
     drawStochastic(frame,
-                   indicators::slowStochasticLines(h.close_array, h.high_array, h.low_array, first, last, p.SS_periodsK,
-                                                   p.SS_periodsD));
+                   indicators::keptResult<indicators::slowStochasticLines>(h.close_array, h.high_array, h.low_array, first,
+                                                                            last, p.SS_periodsK, p.SS_periodsD));
 }
 
 void DisplayMoneyFlow(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
                       const PaneSettings &p)
 {
     PaneFrame frame = fixedScaleFrame(target, first, last);
-    frame.drawLine(indicators::moneyFlowIndexLine(h.close_array, h.high_array, h.low_array, h.volume_array, first, last,
-                                                  p.MoneyFlowperiods),
+    frame.drawLine(indicators::keptResult<indicators::moneyFlowIndexLine>(h.close_array, h.high_array, h.low_array,
+                                                                           h.volume_array, first, last, p.MoneyFlowperiods),
                    MoneyFlowColour);
     frame.drawMarginStrips();
 }

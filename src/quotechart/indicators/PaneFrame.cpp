@@ -4,6 +4,11 @@
 #include "platform/SurfaceRegion.h"
 #include "render/Margins.h"
 
+#include <QLineF>
+
+#include <algorithm>
+#include <vector>
+
 namespace quotechart {
 
 namespace {
@@ -94,14 +99,19 @@ void PaneFrame::drawSymmetricRuler(const QString &topLabel)
 void PaneFrame::drawLine(const indicators::PlotSeries &series, const QColor &colour)
 {
     pane_.setForeColor(colour);
-    // Each day's point ends one segment and starts the next: place it once.
-    std::optional<QPointF> older = point(series, last_ + 1);
-    for (int32_t i = last_; i >= first_; --i) {
-        const std::optional<QPointF> newer = point(series, i);
-        if (older && newer)
-            pane_.line(older->x(), older->y(), newer->x(), newer->y());
-        older = newer;
+    // Segments from day i + 1 to day i where both have a point: one polyline
+    // for each run of days with points, oldest first.
+    std::vector<QPointF> run;
+    run.reserve(std::size_t(std::max(0, last_ - first_ + 2)));
+    for (int32_t i = last_ + 1; i >= first_; --i) {
+        if (const std::optional<QPointF> p = point(series, i)) {
+            run.push_back(*p);
+            continue;
+        }
+        pane_.polyline(run);
+        run.clear();
     }
+    pane_.polyline(run);
 }
 
 std::optional<QPointF> PaneFrame::point(const indicators::PlotSeries &series, int32_t day) const
@@ -117,30 +127,39 @@ void PaneFrame::drawBars(const indicators::PlotSeries &series, const QColor &col
 {
     pane_.setForeColor(colour);
     pane_.setDrawWidth(1);
+    std::vector<Bar> bars;
+    bars.reserve(std::size_t(std::max(0, last_ - first_ + 1)));
     for (int32_t i = last_; i >= first_; --i) {
         const auto value = series.at(i);
         const auto dayX = x(i);
         if (value && dayX)
-            drawBar(*dayX, zeroY_, y(*value));
+            bars.push_back({*dayX, zeroY_, y(*value)});
     }
+    drawBars(bars);
 }
 
-void PaneFrame::drawBar(double x, double from, double to)
+void PaneFrame::drawBars(std::span<const Bar> bars)
 {
     // Where a pixel is as wide as the lines' spacing (a 96-dpi screen) the
     // lines are adjacent pixels, a solid bar. Finer pixels (a 2x screen, a
     // printer) would show them as stripes of hairlines, so the bar is filled
     // over the width the lines cover there, one spacing per line.
     if (pane_.twipsPerPixelX() < BarSpread) {
-        pane_.bar(x, (fewDays() ? 5 : 3) * BarSpread, from, to);
+        for (const Bar &bar : bars)
+            pane_.bar(bar.x, (fewDays() ? 5 : 3) * BarSpread, bar.from, bar.to);
         return;
     }
-    for (const double offset : {-BarSpread, 0.0, BarSpread})
-        pane_.line(x + offset, from, x + offset, to);
-    if (fewDays()) {
-        pane_.line(x + 2 * BarSpread, from, x + 2 * BarSpread, to);
-        pane_.line(x - 2 * BarSpread, from, x - 2 * BarSpread, to);
+    std::vector<QLineF> lines;
+    lines.reserve(bars.size() * (fewDays() ? 5 : 3));
+    for (const Bar &bar : bars) {
+        for (const double offset : {-BarSpread, 0.0, BarSpread})
+            lines.emplace_back(bar.x + offset, bar.from, bar.x + offset, bar.to);
+        if (fewDays()) {
+            lines.emplace_back(bar.x + 2 * BarSpread, bar.from, bar.x + 2 * BarSpread, bar.to);
+            lines.emplace_back(bar.x - 2 * BarSpread, bar.from, bar.x - 2 * BarSpread, bar.to);
+        }
     }
+    pane_.lines(lines);
 }
 
 void PaneFrame::drawMarginStrips()

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace quotechart {
 
@@ -49,8 +50,11 @@ public:
     void drawLine(const indicators::PlotSeries &series, const QColor &colour);
     // A bar from the zero line to each visible day's value.
     void drawBars(const indicators::PlotSeries &series, const QColor &colour);
-    // A histogram bar at x from `from` to `to`, three or five lines wide.
-    void drawBar(double x, double from, double to);
+    // Histogram bars, each at x from `from` to `to`, three or five lines wide.
+    struct Bar {
+        double x, from, to;
+    };
+    void drawBars(std::span<const Bar> bars);
     // Covers the top and bottom margins with the strip colour.
     void drawMarginStrips();
     // A ruler tick from `fromX` to the strip's right edge, and a label at the

@@ -7,6 +7,7 @@
 #include "indicators/SeriesColours.h"
 #include "indicators/ValueToLabel.h"
 #include "calc/IndicatorCalculations.h"
+#include "calc/SeriesMemo.h"
 #include "platform/SurfaceRegion.h"
 
 namespace quotechart {
@@ -37,7 +38,8 @@ void drawPriceBars(const PaneTarget &target, int16_t first, int16_t last, const 
 void DisplayMACD(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &p)
 {
     const indicators::MACDLines lines =
-        indicators::macdLines(h.close_array, first, last, p.MACDperiods1, p.MACDperiods2, p.MACDperiods3);
+        indicators::keptResult<indicators::macdLines>(h.close_array, first, last, p.MACDperiods1,
+                                                      p.MACDperiods2, p.MACDperiods3);
     PaneFrame frame = symmetricScaleFrame(target, first, last, lines.M);
     frame.drawBars(lines.divergence, DivergenceColour);
     frame.drawLine(lines.macd, Qt::black);
@@ -50,14 +52,15 @@ void DisplayExpMADifference(const PaneTarget &target, const PriceHistory &h, int
                             const PaneSettings &p)
 {
     drawPriceBars(target, first, last,
-                  indicators::expMADifferenceBars(h.close_array, first, last, p.ExpMAperiods1, p.ExpMAperiods2),
+                  indicators::keptResult<indicators::expMADifferenceBars>(h.close_array, first, last, p.ExpMAperiods1,
+                                                                          p.ExpMAperiods2),
                   DifferenceColour);
 }
 
 void DisplayMomentum(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last,
                      const PaneSettings &p)
 {
-    drawPriceBars(target, first, last, indicators::momentumBars(h.close_array, first, last, p.Momentumperiods),
+    drawPriceBars(target, first, last, indicators::keptResult<indicators::momentumBars>(h.close_array, first, last, p.Momentumperiods),
                   MomentumColour);
 }
 
@@ -65,7 +68,8 @@ void DisplayVolatility(const PaneTarget &target, const PriceHistory &h, int16_t 
                        const PaneSettings &p)
 {
     const indicators::SymmetricSeries volatility =
-        indicators::volatilityLine(h.high_array, h.low_array, first, last, p.Volatilityperiods1, p.Volatilityperiods2);
+        indicators::keptResult<indicators::volatilityLine>(h.high_array, h.low_array, first, last,
+                                                           p.Volatilityperiods1, p.Volatilityperiods2);
     PaneFrame frame = symmetricScaleFrame(target, first, last, volatility.M);
     frame.drawLine(volatility.values, Qt::black);
     frame.drawSymmetricRuler(frame.valueLabel(volatility.M));
@@ -74,7 +78,7 @@ void DisplayVolatility(const PaneTarget &target, const PriceHistory &h, int16_t 
 
 void DisplayOBV(const PaneTarget &target, const PriceHistory &h, int16_t first, int16_t last, const PaneSettings &)
 {
-    const indicators::SymmetricSeries obv = indicators::onBalanceVolumeBars(h.close_array, h.volume_array, first, last);
+    const indicators::SymmetricSeries obv = indicators::keptResult<indicators::onBalanceVolumeBars>(h.close_array, h.volume_array, first, last);
     PaneFrame frame = symmetricScaleFrame(target, first, last, obv.M);
     // With M = 0 every value is 0 and there is nothing to scale: no bars, as
     // the other symmetric panes show nothing off the zero line.

@@ -10,6 +10,9 @@
 #include "platform/SurfaceRegion.h"
 #include "render/Margins.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace quotechart {
 
 namespace {
@@ -20,12 +23,15 @@ void drawVolumeBars(PaneFrame &frame, indicators::VolumeSeries volumes, float M,
     if (M == 0)
         return;
     const double perVolume = frame.height() * 0.9 / M;
+    std::vector<PaneFrame::Bar> bars;
+    bars.reserve(std::size_t(std::max(0, frame.last() - frame.first() + 1)));
     for (int32_t i = frame.first(); i <= frame.last(); ++i) {
         const std::optional<int32_t> volume = indicators::dayValue(volumes, i);
         const std::optional<double> x = frame.x(i);
         if (volume && x)
-            frame.drawBar(*x, baseline, baseline - *volume * perVolume);
+            bars.push_back({*x, baseline, baseline - *volume * perVolume});
     }
+    frame.drawBars(bars);
 }
 
 }   // namespace

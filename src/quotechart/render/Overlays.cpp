@@ -1,11 +1,15 @@
 #include "render/Overlays.h"
 
 #include "calc/Averages.h"
+#include "calc/SeriesMemo.h"
 #include "platform/Rounding.h"
 #include "platform/SurfaceRegion.h"
 #include "render/PriceChartView.h"
 
+#include <QLineF>
 #include <QPointF>
+
+#include <vector>
 
 namespace quotechart {
 
@@ -22,13 +26,18 @@ indicators::Series loadedCloses(const PriceHistory &h)
     return indicators::Series(h.close_array.data(), std::size_t(std::max<int16_t>(h.record_count, 0)) + 1);
 }
 
-// The average over days s .. e + 1, with work series as long as the history.
+// The average over days s .. last, with work series as long as the history;
+// kept for the next redraw of the same days.
 WorkSeries averageSeries(const PriceChartView &view, int last, int16_t period)
 {
-    WorkSeries average(PriceHistory::capacity);
-    if (const auto lastDay = platform::toInt16(last))
-        indicators::CalculateMA(loadedCloses(view.history), average, view.s, *lastDay, period);
-    return average;
+    thread_local indicators::SeriesMemo<WorkSeries, int16_t, int, int16_t> memo;
+    const indicators::Series closes = loadedCloses(view.history);
+    return memo.get({indicators::memoInput(closes)}, {view.s, last, period}, [&] {
+        WorkSeries average(PriceHistory::capacity);
+        if (const auto lastDay = platform::toInt16(last))
+            indicators::CalculateMA(closes, average, view.s, *lastDay, period);
+        return average;
+    });
 }
 
 // Segments from day k + 1 to day k for k = s .. last of the values the
@@ -45,13 +54,16 @@ void drawDaySegments(platform::SurfaceRegion &pane, const PriceChartView &view, 
         const std::optional<double> y = price ? view.yOf(*price) : std::nullopt;   // none for 0 or below on a log scale
         return y ? std::optional<QPointF>(QPointF(view.x(k), *y)) : std::nullopt;
     };
+    std::vector<QLineF> segments;
+    segments.reserve(std::size_t(last - view.s + 1));
     std::optional<QPointF> newer = point(view.s);
     for (int k = view.s; k <= last; ++k) {
         const std::optional<QPointF> older = point(k + 1);
         if (older && newer)
-            pane.line(older->x(), older->y(), newer->x(), newer->y());
+            segments.emplace_back(*older, *newer);
         newer = older;
     }
+    pane.lines(segments);
 }
 
 std::optional<double> scaled(const WorkSeries &series, int day, double factor)
@@ -99,8 +111,13 @@ void drawBollingerBands(platform::SurfaceRegion &pane, const PriceChartView &vie
     // The average reaches `period` days further back so that every deviation
     // window finds the averages of its own days.
     const WorkSeries average = averageSeries(view, view.e + *days + 1, *days);
-    WorkSeries band(PriceHistory::capacity);
-    indicators::BollingerBands(loadedCloses(view.history), average.view(), band, view.s, view.e, period, width);
+    thread_local indicators::SeriesMemo<WorkSeries, int16_t, int16_t, float, float> memo;
+    const indicators::Series closes = loadedCloses(view.history);
+    const WorkSeries band = memo.get({indicators::memoInput(closes)}, {view.s, view.e, period, width}, [&] {
+        WorkSeries spreads(PriceHistory::capacity);
+        indicators::BollingerBands(closes, average.view(), spreads, view.s, view.e, period, width);
+        return spreads;
+    });
     const int last = view.e + period > view.history.record_count
         ? int(platform::roundHalfEven(view.history.record_count - double(period)))
         : view.e;

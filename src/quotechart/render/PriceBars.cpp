@@ -6,6 +6,12 @@
 #include "render/Candlestick.h"
 #include "render/PriceChartView.h"
 
+#include <QLineF>
+#include <QPointF>
+
+#include <algorithm>
+#include <vector>
+
 namespace quotechart {
 
 namespace {
@@ -20,6 +26,23 @@ void requireDay(int k)
 {
     if (k < 1 || k > PriceHistory::capacity)
         throw ControlError(platform::SubscriptOutOfRange);
+}
+
+// The last day of s .. e that has a place in the arrays: a day-by-day walk
+// draws up to it and fails with ControlError at the next (at s itself when
+// s has none).
+int lastDrawnDay(const PriceChartView &view)
+{
+    if (view.e < view.s)
+        return view.s - 1;
+    requireDay(view.s);
+    return std::min<int>(view.e, PriceHistory::capacity);
+}
+
+void requireLastDay(const PriceChartView &view)
+{
+    if (view.e >= view.s)
+        requireDay(view.e);
 }
 
 // The day's prices on the pane; empty when the scale cannot place its high,
@@ -78,6 +101,24 @@ void drawDay(platform::SurfaceRegion &pane, const PriceChartView &view, int k, B
     drawBar(pane, x, slot, *day, style, look.style == PriceStyle::OpenHighLowClose);
 }
 
+// The plain high-low-close bars of many days in one batch: a line from low
+// to high and a close mark half a slot long, as drawBar draws them.
+void drawPlainBars(platform::SurfaceRegion &pane, const PriceChartView &view, int last)
+{
+    const double mark = PlainCloseMarkReach * view.slotWidth();
+    std::vector<QLineF> lines;
+    lines.reserve(std::size_t(std::max(0, 2 * (last - view.s + 1))));
+    for (int k = view.s; k <= last; ++k) {
+        const std::optional<DayYs> day = placedDay(view, k);
+        if (!day)
+            continue;
+        const double x = view.x(k);
+        lines.emplace_back(x, day->low, x, day->high);
+        lines.emplace_back(x, day->close, x + mark, day->close);
+    }
+    pane.lines(lines);
+}
+
 }   // namespace
 
 BarStyle barStyleForSpan(int span)
@@ -90,23 +131,40 @@ BarStyle barStyleForSpan(int span)
 void drawPriceBars(platform::SurfaceRegion &pane, const PriceChartView &view, const DayLook &look)
 {
     const BarStyle style = barStyleForSpan(view.e - view.s);
-    for (int k = view.s; k <= view.e; ++k) {
-        requireDay(k);
-        drawDay(pane, view, k, style, look);
+    const int last = lastDrawnDay(view);
+    if (style == BarStyle::PlainLine && look.style == PriceStyle::HighLowClose) {
+        drawPlainBars(pane, view, last);
+    } else {
+        for (int k = view.s; k <= last; ++k)
+            drawDay(pane, view, k, style, look);
     }
+    requireLastDay(view);
 }
 
 void drawCloseLine(platform::SurfaceRegion &pane, const PriceChartView &view)
 {
+    // Day k joins day k + 1 while that one is loaded: one polyline from day
+    // s, broken where a close has no place on the scale.
     const PriceHistory &h = view.history;
-    for (int k = view.s; k <= view.e; ++k) {
-        requireDay(k);
-        if (!view.loaded(k + 1))
-            continue;
+    const int last = lastDrawnDay(view);
+    std::vector<QPointF> points;
+    const auto drawPoints = [&] {
+        if (points.size() > 1)
+            pane.polyline(points);
+        points.clear();
+    };
+    for (int k = view.s; k <= last && view.loaded(k + 1); ++k) {
         const std::optional<double> newer = view.yOf(h.close_array[k]), older = view.yOf(h.close_array[k + 1]);
-        if (newer && older)
-            pane.line(view.x(k), *newer, view.x(k + 1), *older);
+        if (!newer || !older) {
+            drawPoints();
+            continue;
+        }
+        if (points.empty())
+            points.emplace_back(view.x(k), *newer);
+        points.emplace_back(view.x(k + 1), *older);
     }
+    drawPoints();
+    requireLastDay(view);
 }
 
 }   // namespace quotechart
