@@ -2,20 +2,19 @@
 
 #include "HostDialogs.h"
 #include "HostWindow.h"
+#include "PictureExport.h"
 
 #include <quotechart/REvuved.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -79,19 +78,10 @@ bool write(const QImage &picture, const QDir &out, const char *name)
     return saved;
 }
 
-// The chart drawn by its renderers as a vector picture, the size it has on
-// the screen.
 bool writeSvg(quotechart::REvuved &chart, const QDir &out, const char *name)
 {
     const QString path = out.filePath(QLatin1String(name));
-    const QSize size = chart.size();
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(chart.ticker());
-    chart.renderTo(&svg, QRectF(QPointF(), QSizeF(size)));
-    const bool saved = QFileInfo(path).size() > 0;
+    const bool saved = exportChartPicture(chart, path);
     std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
 }
@@ -108,6 +98,10 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
 {
     const QDir out(outFolder);
     bool ok = true;
+    // The pictures show the chart as described; the legend the host shows
+    // comes back for the exported drawing.
+    QAction *legend = window.findChild<QAction *>(QStringLiteral("actionLegend"));
+    legend->setChecked(false);
     QApplication::processEvents();
 
     // The window as a user arranges it: the documents side by side.
@@ -173,7 +167,9 @@ bool runDemoSession(HostWindow &window, const QString &outFolder)
     ok = write(grabbed(*chart), out, "logarithmic.png") && ok;
     chart->setLogarithmicScale(false);
     chart->setVisibleRange(1, 120);
+    legend->setChecked(true);
     ok = writeSvg(*chart, out, "chart.svg") && ok;
+    legend->setChecked(false);
 
     // Two charts side by side, the crosshair placed on one shown at the same
     // date on the other; the samples' newest days are years apart, so MSFT

@@ -4,6 +4,8 @@
 
 #include "HostWindow.h"
 
+#include "ChartViewMenu.h"
+
 #include "CrosshairLink.h"
 #include "DocumentFile.h"
 #include "ErrorSentences.h"
@@ -65,6 +67,7 @@ quotechart::REvuved *HostWindow::adoptDocument(quotechart::REvuved *chart, const
     chart->setMinimumSize(MinChartSize);
     watchChart(chart);
     crosshairs_->add(chart);
+    chartView_->adopt(*chart);
     auto *file = new DocumentFile(*chart, path, chart);
     QMdiSubWindow *window = addDocument(chart, file->title());
     window->installEventFilter(this);

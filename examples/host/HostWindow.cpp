@@ -1,9 +1,11 @@
 #include "HostWindow.h"
 
+#include "ChartViewMenu.h"
 #include "CrosshairLink.h"
 #include "ErrorSentences.h"
 #include "HostDialogs.h"
 #include "HostSettings.h"
+#include "PictureExport.h"
 #include "WatchList.h"
 
 #include <quotechart/REvuved.h>
@@ -158,6 +160,7 @@ void HostWindow::createMenus()
     showWatchPane_->setCheckable(true);
     showWatchPane_->setChecked(true);
     connect(showWatchPane_, &QAction::toggled, watchPane_, &QWidget::setVisible);
+    chartView_ = new ChartViewMenu(*view, *documents_, this);
 
     createToolBar();
 
@@ -392,10 +395,10 @@ void HostWindow::exportPicture()
     quotechart::REvuved *chart = activeChart();
     if (!chart)
         return;
-    const QString path = askForFile(tr("Export picture"), tr("PNG pictures (*.png)"), true, QStringLiteral("png"));
+    const QString path = askForFile(tr("Export picture"), pictureFileFilter(), true, QStringLiteral("png"));
     if (path.isEmpty())
         return;
-    if (!chart->grab().save(path, "PNG"))
+    if (!exportChartPicture(*chart, path))
         QMessageBox::warning(this, windowTitle(), tr("Cannot write %1").arg(QDir::toNativeSeparators(path)));
 }
 

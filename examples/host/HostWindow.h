@@ -35,6 +35,8 @@ class REvuved;
 // The number of a ControlError, 0 for any other exception.
 int errorNumber(const std::exception &error);
 
+class ChartViewMenu;
+
 class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -145,6 +147,7 @@ private:
     QMenu *recentMenu_ = nullptr;
     QAction *linkCrosshairs_ = nullptr;
     CrosshairLink *crosshairs_ = nullptr;
+    ChartViewMenu *chartView_ = nullptr;
     QLabel *chartStatus_ = nullptr;
     QString lookupSite_;
     QString samplesFolder_;

@@ -62,6 +62,10 @@ private:
 
 void drawLabel(platform::SurfaceRegion &region, const QLabel &label)
 {
+    if (label.autoFillBackground()) {
+        region.setBackColor(label.palette().color(label.backgroundRole()));
+        region.clear();
+    }
     region.setFont(label.font());
     region.setForeColor(label.palette().color(label.foregroundRole()));
     region.setCurrent(0, std::max(0.0, (region.scaleHeight() - region.textHeight()) / 2));

@@ -8,6 +8,7 @@
 #include "printing/PaperLegend.h"
 
 #include <QBuffer>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
@@ -54,6 +55,10 @@ TEST_F(ChartPicture, AnImageOfTheWindowsSizeHoldsThePricePaneAsTheScreenShowsIt)
     const QRect pane = placeOf("Picture1");
     EXPECT_EQ(image.copy(pane), box("Picture1")->image());
     EXPECT_EQ(image.copy(placeOf("Picture2")), box("Picture2")->image());   // the volume pane
+    // The read-out strip on its own background, as the labels paint it.
+    QLabel *readout = child<QLabel>(QStringLiteral("CaptionLabel"));
+    const QPoint corner = placeOf("CaptionLabel").bottomRight() - QPoint(2, 2);
+    EXPECT_EQ(image.pixelColor(corner), readout->palette().color(readout->backgroundRole()));
     // Nothing is left unpainted inside the target.
     int magenta = 0;
     for (int y = 0; y < image.height(); ++y)
