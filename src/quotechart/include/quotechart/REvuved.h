@@ -80,7 +80,7 @@ class QUOTECHART_EXPORT REvuved : public QWidget {
 public:
     /// How the price pane draws each day, on the place and in the slot its
     /// bar has. A day without an open (0) is drawn as a HighLowClose bar.
-    enum PriceStyle {
+    enum PriceStyle : int {
         /// A bar from the low to the high with a mark for the close on its
         /// right: the chart's own drawing.
         HighLowClose,
