@@ -235,17 +235,35 @@ void SurfaceRegion::polyline(std::span<const QPointF> points)
     currentY_ = points.back().y();
 }
 
+// The pixel of a point, taken from one of two points placed before when it is
+// exactly one of them.
+bool SurfaceRegion::place(const QPointF &point, const PlacedPoint &a, const PlacedPoint &b, QPoint &pixel) const
+{
+    for (const PlacedPoint *known : {&a, &b})
+        if (known->valid && known->point.x() == point.x() && known->point.y() == point.y()) {
+            pixel = known->pixel;
+            return true;
+        }
+    return nearPixel(point.x(), point.y(), pixel);
+}
+
 void SurfaceRegion::lines(std::span<const QLineF> segments)
 {
     if (segments.empty())
         return;
     std::optional<ThinBatch> batch = thinBatch();
+    // A curve's segments share their ends (one segment's start is the next
+    // one's end, or the other way round): a point placed once is reused.
+    PlacedPoint start, end;
     for (const QLineF &segment : segments) {
         QPoint from, to;
-        if (batch && nearPixel(segment.x1(), segment.y1(), from) && nearPixel(segment.x2(), segment.y2(), to))
+        if (batch && place(segment.p1(), start, end, from) && place(segment.p2(), start, end, to)) {
+            start = {segment.p1(), from, true};
+            end = {segment.p2(), to, true};
             batch->stroke(from, to);
-        else
+        } else {
             line(segment.x1(), segment.y1(), segment.x2(), segment.y2(), foreColor_);
+        }
     }
     currentX_ = segments.back().x2();
     currentY_ = segments.back().y2();
