@@ -129,12 +129,6 @@ private:
     // The pixel line() puts a point at; false when the point lies far off
     // any device (line() cuts such a line first).
     bool nearPixel(double x, double y, QPoint &pixel) const;
-    struct PlacedPoint {
-        QPointF point;
-        QPoint pixel;
-        bool valid = false;
-    };
-    bool place(const QPointF &point, const PlacedPoint &a, const PlacedPoint &b, QPoint &pixel) const;
     void rasterStroke(const RasterTarget &target, QPoint from, QPoint to, QRgb rgb);
     class ThinBatch;
     std::optional<ThinBatch> thinBatch();
