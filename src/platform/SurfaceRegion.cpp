@@ -175,6 +175,8 @@ public:
     ThinBatch &operator=(const ThinBatch &) = delete;
     ~ThinBatch()
     {
+        if (column_.pending)
+            runs_.add(target_, column_.x, column_.top, column_.bottom);
         if (tracking_ && !touched_.isNull())
             region_.changed(touched_);
     }
@@ -183,7 +185,7 @@ public:
     {
         const int dx = std::abs(to.x() - from.x()), dy = std::abs(to.y() - from.y());
         if (dx == 0)
-            runs_.add(target_, from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
+            vertical(from.x(), std::min(from.y(), to.y()), std::max(from.y(), to.y()));
         else if (dy >= dx && dy <= longest_)
             runs_.addSegment(target_, from, to);
         else
@@ -193,6 +195,27 @@ public:
     }
 
 private:
+    // Runs one after another in one column (the days of a bar chart where
+    // several share a column) are joined here before the column runs see
+    // them: all are one colour, so only the union of pixels matters.
+    void vertical(int x, int top, int bottom)
+    {
+        Column &c = column_;
+        if (c.pending && x == c.x && top <= c.bottom + 1 && bottom >= c.top - 1) {
+            c.top = std::min(c.top, top);
+            c.bottom = std::max(c.bottom, bottom);
+            return;
+        }
+        if (c.pending)
+            runs_.add(target_, c.x, c.top, c.bottom);
+        c = {true, x, top, bottom};
+    }
+
+    struct Column {
+        bool pending = false;
+        int x = 0, top = 0, bottom = 0;
+    };
+
     SurfaceRegion &region_;
     RasterTarget target_;
     QRgb rgb_;
@@ -200,6 +223,7 @@ private:
     int longest_;   // rasterLine cuts longer lines to the image first
     bool tracking_;
     QRect touched_;
+    Column column_;
 };
 
 std::optional<SurfaceRegion::ThinBatch> SurfaceRegion::thinBatch()
@@ -240,12 +264,32 @@ void SurfaceRegion::lines(std::span<const QLineF> segments)
     if (segments.empty())
         return;
     std::optional<ThinBatch> batch = thinBatch();
+    // A curve's segments share their ends (one segment's start is the next
+    // one's end, or the other way round): a point placed once is reused.
+    bool known = false;
+    QPointF knownStart, knownEnd;
+    QPoint startPixel, endPixel;
+    const auto place = [&](const QPointF &point, QPoint &pixel) {
+        if (known && point.x() == knownStart.x() && point.y() == knownStart.y())
+            pixel = startPixel;
+        else if (known && point.x() == knownEnd.x() && point.y() == knownEnd.y())
+            pixel = endPixel;
+        else
+            return nearPixel(point.x(), point.y(), pixel);
+        return true;
+    };
     for (const QLineF &segment : segments) {
         QPoint from, to;
-        if (batch && nearPixel(segment.x1(), segment.y1(), from) && nearPixel(segment.x2(), segment.y2(), to))
+        if (batch && place(segment.p1(), from) && place(segment.p2(), to)) {
+            known = true;
+            knownStart = segment.p1();
+            knownEnd = segment.p2();
+            startPixel = from;
+            endPixel = to;
             batch->stroke(from, to);
-        else
+        } else {
             line(segment.x1(), segment.y1(), segment.x2(), segment.y2(), foreColor_);
+        }
     }
     currentX_ = segments.back().x2();
     currentY_ = segments.back().y2();

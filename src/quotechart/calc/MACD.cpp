@@ -1,6 +1,7 @@
 #include "calc/MACD.h"
 
 #include "calc/Averages.h"
+#include "calc/DayValues.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace quotechart::indicators {
 
 namespace {
 
-std::optional<float> averagesApart(Series closes, Day i, Period faster, Period slower)
+std::optional<float> computeAveragesApart(Series closes, Day i, Period faster, Period slower)
 {
     const auto fast = CalculateExpMA(closes, i, faster);
     const auto slow = CalculateExpMA(closes, i, slower);
@@ -17,15 +18,40 @@ std::optional<float> averagesApart(Series closes, Day i, Period faster, Period s
     return finiteSingle(*fast - *slow);
 }
 
+// The gap of a day does not depend on the window: kept for the next one
+// (as a double, which holds a single exactly).
+class AveragesApart {
+public:
+    AveragesApart(Series closes, Period faster, Period slower)
+        : closes_(closes), faster_(faster), slower_(slower),
+          kept_(keptDayValues<struct AveragesApartTag>(closes, faster, slower))
+    {}
+    std::optional<float> operator()(Day i) const
+    {
+        const std::optional<double> value =
+            kept_->at(i, [&](Day d) -> std::optional<double> {
+                const std::optional<float> gap = computeAveragesApart(closes_, d, faster_, slower_);
+                return gap ? std::optional<double>(*gap) : std::nullopt;
+            });
+        return value ? std::optional<float>(float(*value)) : std::nullopt;
+    }
+
+private:
+    Series closes_;
+    Period faster_, slower_;
+    std::shared_ptr<DayValues> kept_;
+};
+
 // The stored MACD values and the largest of them in absolute value: a day
 // that cannot be computed or stored keeps 0 and leaves M alone.
 float fillMACD(WorkSeries &macd, Series closes, Day first, Day last, Period P1, Period P2, Period P3)
 {
     float M = 0.0f;
+    const AveragesApart averagesApart(closes, P1, P2);
     // When last + P3 overflows 16 bits the loop does not run.
     const auto oldest = dayPlus(last, P3);
     for (int32_t i = first; oldest && i <= std::min<int32_t>(*oldest, macd.capacity()); ++i) {
-        const auto value = averagesApart(closes, Day(i), P1, P2);
+        const auto value = averagesApart(Day(i));
         if (value && macd.store(i, *value))
             widenScale(M, *value);
     }
@@ -62,8 +88,9 @@ MACDLines macdLines(Series closes, Day first, Day last, Period P1, Period P2, Pe
 SymmetricSeries expMADifferenceBars(Series closes, Day first, Day last, Period E1, Period E2)
 {
     SymmetricSeries bars;
+    const AveragesApart averagesApart(closes, E1, E2);
     bars.values = plotEach(barDays(first, last), [&](Day day) {
-        const float value = averagesApart(closes, day, E1, E2).value_or(0.0f);
+        const float value = averagesApart(day).value_or(0.0f);
         widenScale(bars.M, value);
         return std::optional<float>(value);
     });

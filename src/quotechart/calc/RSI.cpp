@@ -1,5 +1,7 @@
 #include "calc/RSI.h"
 
+#include "calc/DayValues.h"
+
 #include "platform/Rounding.h"
 
 namespace quotechart::indicators {
@@ -58,8 +60,11 @@ PlotSeries rsiLine(Series closes, Day first, Day last, Period N)
 {
     // Each RSI value is computed once here; the old pane computed each twice
     // (as the newer and the older end of two segments) with the same result.
-    return plotEach(lineDays(first, last),
-                    [&](Day day) { return std::optional<double>(CalculateRSI(closes, day, N).value_or(0.0)); });
+    // A day's RSI does not depend on the window: kept for the next one.
+    const std::shared_ptr<DayValues> kept = keptDayValues<struct RSITag>(closes, N);
+    return plotEach(lineDays(first, last), [&](Day day) {
+        return std::optional<double>(kept->at(day, [&](Day d) { return CalculateRSI(closes, d, N); }).value_or(0.0));
+    });
 }
 
 }   // namespace quotechart::indicators

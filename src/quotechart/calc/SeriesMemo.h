@@ -43,7 +43,7 @@ public:
         return result;
     }
 
-    static constexpr std::size_t Slots = 8;
+    static constexpr std::size_t Slots = 16;   // two windows of every average the price pane draws
 
 private:
     struct Entry {

@@ -31,14 +31,6 @@ DayAxis DayAxis::doubleSlot(double width, int16_t s, int16_t e)
     return DayAxis(Rounding::DoubleSlot, width, s, e, slotCount != 0 ? width / slotCount : 0.0, slotCount);
 }
 
-double DayAxis::x(int k) const
-{
-    const int slotsIn = k - s_ + 1;
-    if (rounding_ == Rounding::ExactSlots)
-        return width_ - slotsIn * width_ / slots_;
-    return width_ - slotsIn * slot_;
-}
-
 std::optional<int16_t> DayAxis::dayAt(double x) const
 {
     const std::optional<double> slotCount = platform::divide((width_ - x) * slots_, width_);

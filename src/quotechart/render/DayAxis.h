@@ -33,7 +33,13 @@ public:
     int16_t oldest() const { return e_; }
     double slotWidth() const { return slot_; }
 
-    double x(int k) const;
+    double x(int k) const   // inline: every day of every curve is placed here
+    {
+        const int slotsIn = k - s_ + 1;
+        if (rounding_ == Rounding::ExactSlots)
+            return width_ - slotsIn * width_ / slots_;
+        return width_ - slotsIn * slot_;
+    }
     // The day nearest to x: near((W - x) * (e - s + 2) / W + s) - 1, ties to
     // even. Empty when W is 0 or the day leaves the 16-bit range.
     std::optional<int16_t> dayAt(double x) const;

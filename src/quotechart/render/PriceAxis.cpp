@@ -14,18 +14,10 @@ constexpr double NoPlace = std::numeric_limits<double>::quiet_NaN();
 
 }   // namespace
 
-std::optional<double> PriceAxis::rise(double price) const
+std::optional<double> PriceAxis::logRise(double price) const
 {
-    if (!scale_.logarithmic)
-        return (price - foot()) * scale_.price_scale;
     const std::optional<double> decades = logscale::decadesOf(price);
     return decades ? std::optional<double>((*decades - scale_.log_low) * scale_.price_scale) : std::nullopt;
-}
-
-std::optional<double> PriceAxis::yOf(double price) const
-{
-    const std::optional<double> up = rise(price);
-    return up ? std::optional<double>(height_ - PaneMargin - *up) : std::nullopt;
 }
 
 double PriceAxis::y(double price) const { return yOf(price).value_or(NoPlace); }

@@ -21,7 +21,12 @@ public:
 
     // H - 50 - (p - step * low) * scale; empty for a price the scale cannot
     // place, which the drawing skips.
-    std::optional<double> yOf(double price) const;
+    // (Inline: the drawing places every price of every visible day here.)
+    std::optional<double> yOf(double price) const
+    {
+        const std::optional<double> up = rise(price);
+        return up ? std::optional<double>(height_ - PaneMargin - *up) : std::nullopt;
+    }
     // yOf for a price the scale places (every price on a linear scale); NaN
     // for one it does not.
     double y(double price) const;
@@ -38,7 +43,13 @@ public:
 private:
     double foot() const { return double(scale_.price_tick) * scale_.ruler_low_ticks; }
     // Twips from the lowest ruler line up to the price.
-    std::optional<double> rise(double price) const;
+    std::optional<double> rise(double price) const
+    {
+        if (!scale_.logarithmic)
+            return (price - foot()) * scale_.price_scale;
+        return logRise(price);
+    }
+    std::optional<double> logRise(double price) const;
 
     double height_;
     PriceScale scale_;

@@ -2,7 +2,7 @@
 // runs written once as their union, a clear skipped where nothing was drawn,
 // series kept per history and settings) against the plain ones, pixel by
 // pixel on every picture box, over random histories, ranges, switches,
-// indicators and sizes from fixed seeds.
+// price styles, scales, legends, indicators and sizes from fixed seeds.
 
 #include "ChartTest.h"
 #include "TestAccess.h"
@@ -55,6 +55,19 @@ protected:
         return images;
     }
 
+    // Opens anywhere between the day's low and high, some days without one,
+    // so candles rise, fall and stand flat.
+    void randomOpens(std::mt19937 &rng)
+    {
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        quotechart::PriceHistory &h = quotechart::TestAccess::history(*chart);
+        for (int k = 1; k <= h.record_count; ++k) {
+            const double roll = unit(rng);
+            h.open_array[std::size_t(k)] =
+                roll < 0.05 ? 0.0f : float(h.low_array[std::size_t(k)] + roll * (h.high_array[std::size_t(k)] - h.low_array[std::size_t(k)]));
+        }
+    }
+
     void randomSettings(std::mt19937 &rng, int count)
     {
         std::uniform_int_distribution<int> coin(0, 1), day(1, count), indicator(0, 10);
@@ -62,6 +75,9 @@ protected:
         on.ma10_flag = coin(rng), on.ma50_flag = coin(rng), on.ma200_flag = coin(rng), on.macustom_flag = coin(rng);
         on.envelopes_flag = coin(rng), on.bollinger_flag = coin(rng), on.high_low_close_flag = coin(rng) || coin(rng);
         on.vertical_grid_flag = coin(rng), on.horizontal_grid_flag = coin(rng);
+        on.price_style = quotechart::PriceStyle(std::uniform_int_distribution(0, 2)(rng));
+        on.logarithmic_scale_flag = coin(rng);
+        chart->setShowLegend(coin(rng));
         for (auto &pane : quotechart::TestAccess::document(*chart).pane_settings)
             pane.indicator = int16_t(indicator(rng));
         const int a = day(rng), b = coin(rng) ? day(rng) : std::min(count, a + std::uniform_int_distribution(1, 60)(rng));
@@ -101,6 +117,7 @@ TEST_F(FastPath, DrawsThePlainPathsPixelsOverRandomHistoriesAndRanges)
         const int count = std::uniform_int_distribution(30, 5000)(rng);
         hist.writeStandard("RAND", randomRows(rng, count));
         load("RAND");
+        randomOpens(rng);
         quotechart::overlayParameters().custom_ma_period = int16_t(std::uniform_int_distribution(2, 90)(rng));
         for (int round = 0; round < 3; ++round) {
             randomSettings(rng, count);
