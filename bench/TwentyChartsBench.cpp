@@ -10,7 +10,9 @@
 #include <quotechart/REvuved.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSet>
@@ -32,6 +34,18 @@ double heapBytes()
     return double(info.uordblks) + double(info.hblkhd);
 }
 
+// The host opens a ticker once, so each chart has a copy of the history under
+// a ticker of its own.
+QString tickerOf(int i) { return BenchHistory::ticker() + QString::number(i + 1); }
+
+void copyHistories(const BenchHistory &history)
+{
+    const QDir hist(history.path() + QStringLiteral("/hist"));
+    for (int i = 0; i < Charts; ++i)
+        QFile::copy(hist.filePath(BenchHistory::ticker() + QStringLiteral(".csv")),
+                    hist.filePath(tickerOf(i) + QStringLiteral(".csv")));
+}
+
 void writeSession(const QString &folder)
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
@@ -40,7 +54,7 @@ void writeSession(const QString &folder)
     settings.beginWriteArray(QStringLiteral("documents"));
     for (int i = 0; i < Charts; ++i) {
         settings.setArrayIndex(i);
-        settings.setValue(QStringLiteral("ticker"), BenchHistory::ticker());
+        settings.setValue(QStringLiteral("ticker"), tickerOf(i));
         settings.setValue(QStringLiteral("newest"), 1);
         settings.setValue(QStringLiteral("oldest"), HistoryDays);
     }
@@ -50,6 +64,7 @@ void writeSession(const QString &folder)
 void TwentyChartsStartUp(benchmark::State &state)
 {
     BenchHistory history(HistoryDays);
+    copyHistories(history);
     quotechart::setApplicationPath(history.path());
     QTemporaryDir settingsFolder;
     writeSession(settingsFolder.path());
