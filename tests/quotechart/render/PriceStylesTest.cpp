@@ -11,6 +11,8 @@
 
 #include <QImage>
 
+#include "HandScale.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -41,19 +43,9 @@ std::unique_ptr<PriceHistory> threeDays()
     return h;
 }
 
-// 1 price unit = 100 twips, price 10 at 50 twips above the bottom of 1500:
-// price p at row (1450 - 100 (p - 10)) / 15. High 20 at row 30, 19 at 37,
-// 18 at 43, 17 at 50, 15 at 63, 13 at 70, 12 at 83, low 11 at 90.
-PriceScale handScale()
-{
-    PriceScale scale;
-    scale.price_tick = 1;
-    scale.ruler_low_ticks = 10;
-    scale.ruler_high_ticks = 20;
-    scale.price_scale = 100;
-    scale.day_width = 1000;
-    return scale;
-}
+// With handScale, price p on a pane 1500 twips high is at row
+// (1450 - 100 (p - 10)) / 15: high 20 at row 30, 19 at 37, 18 at 43, 17 at
+// 50, 15 at 63, 13 at 70, 12 at 83, low 11 at 90.
 
 class PriceStyles : public ::testing::Test {
 protected:

@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include "HandScale.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -33,18 +35,6 @@ std::unique_ptr<PriceHistory> risingHistory(int days)
         h->volume_array[k] = 1000 * k;
     }
     return h;
-}
-
-// 1 price unit = 100 twips, the ruler line 10 at 50 twips above the bottom.
-PriceScale handScale()
-{
-    PriceScale scale;
-    scale.price_tick = 1;
-    scale.ruler_low_ticks = 10;
-    scale.ruler_high_ticks = 20;
-    scale.price_scale = 100;
-    scale.day_width = 1000;
-    return scale;
 }
 
 QImage blank(int width, int height)
