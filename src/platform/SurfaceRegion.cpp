@@ -2,6 +2,7 @@
 
 #include "platform/PlainPaths.h"
 #include "platform/RasterLine.h"
+#include "platform/ScaledFont.h"
 #include "platform/Rounding.h"
 #include "platform/Segment.h"
 #include "platform/TextExtent.h"
@@ -488,18 +489,7 @@ double SurfaceRegion::textHeight() const
     return QFontMetricsF(deviceFont(), canvas_.device()).height() * canvas_.pixelRatio() * twipsPerPixelY();
 }
 
-QFont SurfaceRegion::deviceFont() const
-{
-    const double scale = canvas_.textScale();
-    if (scale == 1)
-        return font_;
-    QFont scaled = font_;
-    if (font_.pointSizeF() > 0)
-        scaled.setPointSizeF(font_.pointSizeF() * scale);
-    else if (font_.pixelSize() > 0)
-        scaled.setPixelSize(std::max(1, int(std::lround(font_.pixelSize() * scale))));
-    return scaled;
-}
+QFont SurfaceRegion::deviceFont() const { return scaledFont(font_, canvas_.textScale()); }
 
 void SurfaceRegion::pixelLine(QPoint from, QPoint to, const QColor &colour, int width)
 {

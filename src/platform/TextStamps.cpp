@@ -1,5 +1,7 @@
 #include "platform/TextStamps.h"
 
+#include "platform/ScaledFont.h"
+
 #include <QCache>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -54,19 +56,6 @@ QCache<QString, TextStamp> &stamps()
 }   // namespace
 
 qsizetype textStampBytes() { return stamps().totalCost(); }
-
-// The font as many device pixels high as the ratio asks.
-static QFont scaledFont(const QFont &font, double pixelRatio)
-{
-    if (pixelRatio == 1 || !(pixelRatio > 0))
-        return font;
-    QFont scaled = font;
-    if (font.pointSizeF() > 0)
-        scaled.setPointSizeF(font.pointSizeF() * pixelRatio);
-    else if (font.pixelSize() > 0)
-        scaled.setPixelSize(int(std::lround(font.pixelSize() * pixelRatio)));
-    return scaled;
-}
 
 const TextStamp &textStamp(const QString &text, const QFont &logicalFont, const QColor &colour, double pixelRatio)
 {
