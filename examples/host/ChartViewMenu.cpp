@@ -48,7 +48,7 @@ ChartViewMenu::ChartViewMenu(QMenu &view, QMdiArea &documents, QObject *parent)
         if (quotechart::REvuved *chart = activeChart())
             chart->setPriceStyle(quotechart::REvuved::PriceStyle(entry->data().toInt()));
     });
-    logarithmic_ = view.addAction(tr("Logarithmic &scale"));
+    logarithmic_ = view.addAction(tr("L&ogarithmic scale"));
     logarithmic_->setObjectName(QStringLiteral("actionLogarithmicScale"));
     logarithmic_->setCheckable(true);
     connect(logarithmic_, &QAction::triggered, this, [this](bool on) {

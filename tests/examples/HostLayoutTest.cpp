@@ -1,11 +1,13 @@
 // The host's layout and looks, driven as a user does: the watch list's bar
 // dragged as far as it goes, documents that keep the size their chart needs,
 // a ticker opened twice, the watch list following the active document, the
-// toolbar's buttons, the print preview and the colour presets.
+// toolbar's buttons, the print preview, the colour presets and the menus'
+// keyboard letters.
 
 #include "HostDialogs.h"
 #include "HostFixture.h"
 
+#include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QSettings>
@@ -16,6 +18,55 @@
 namespace {
 
 using Layout = HostTest;
+
+// The letter after a single '&' of an entry's text, lower case; none without.
+QChar mnemonicOf(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&')
+            return text[i + 1].toLower();
+        ++i;   // "&&" is a plain ampersand
+    }
+    return {};
+}
+
+// Entries of one menu that share a letter: pressing it then only moves
+// between them, and none is chosen.
+QStringList sharedMnemonics(const QList<QAction *> &entries)
+{
+    QHash<QChar, QString> taken;
+    QStringList shared;
+    for (const QAction *entry : entries) {
+        const QChar letter = mnemonicOf(entry->text());
+        if (letter.isNull() || !entry->isVisible())
+            continue;
+        if (taken.contains(letter))
+            shared << taken[letter] + " / " + entry->text();
+        taken.insert(letter, entry->text());
+    }
+    return shared;
+}
+
+void collectMenus(const QList<QAction *> &entries, QList<QMenu *> &menus)
+{
+    for (const QAction *entry : entries)
+        if (QMenu *menu = entry->menu()) {
+            menus << menu;
+            collectMenus(menu->actions(), menus);
+        }
+}
+
+TEST_F(Layout, EveryMenuChoosesEachEntryByALetterOfItsOwn)
+{
+    EXPECT_EQ(sharedMnemonics(window->menuBar()->actions()), QStringList());
+    QList<QMenu *> menus;
+    collectMenus(window->menuBar()->actions(), menus);
+    ASSERT_GE(menus.size(), 5);
+    for (const QMenu *menu : menus)
+        EXPECT_EQ(sharedMnemonics(menu->actions()), QStringList()) << menu->title().toStdString();
+}
 
 TEST_F(Layout, TheWatchListBarLeavesTheDocumentsThreeHundredPixelsAndSaysNothing)
 {
