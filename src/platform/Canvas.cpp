@@ -81,13 +81,27 @@ void Canvas::setDevice(QPaintDevice *device)
     findDevice();
 }
 
+namespace {
+
+qint64 area(const QRect &r) { return qint64(r.width()) * r.height(); }
+
+}   // namespace
+
+// A change close to the last one is passed on joined with it when the box
+// round both holds at most twice their pixels: the crosshair's old and new
+// columns a few pixels apart then repaint as one box, each row copied once
+// instead of twice, where rows lie a page apart and visiting one costs more
+// than copying a few more pixels of it.
 void Canvas::markChanged(const QRect &pixels)
 {
     if (pixels.isEmpty() || dirty_.contains(pixels))
         return;
     dirty_ |= pixels;
+    const QRect joined = reported_ | pixels;
+    const bool close = !reported_.isNull() && area(joined) <= 2 * (area(reported_) + area(pixels));
+    reported_ = close ? joined : pixels;
     if (changed_)
-        changed_(pixels);
+        changed_(reported_);
 }
 
 void Canvas::flush()
@@ -101,6 +115,7 @@ void Canvas::flush()
     compositionInUse_ = QPainter::CompositionMode_SourceOver;
     target_.reset();   // a copy of the image may be taken until the next batch
     dirty_ = QRect();
+    reported_ = QRect();
     covered_ = QRect();
 }
 

@@ -139,6 +139,7 @@ private:
     bool stampsTexts_ = true;
     std::function<void(const QRect &)> changed_;
     QRect dirty_;     // changed in this batch
+    QRect reported_;  // the last change passed on in this batch
     std::optional<QRect> filled_;   // all of one colour since its fill: nothing drew since
     QRgb filledColour_ = 0;
     QRect covered_;   // a window all of which dirty_ holds

@@ -68,9 +68,12 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // Only the parts asked for: a crosshair move repaints a column or two.
     // Each part is clipped to itself: under the dirty region's own clip (two
     // columns, say) the raster engine blends a tall part row by row on its
-    // thread pool, which costs far more than copying the rows here.
+    // thread pool, which costs far more than copying the rows here. A region
+    // of one part is such a clip already.
+    const bool onePart = event->region().rectCount() == 1;
     for (const QRect &part : event->region()) {
-        painter.setClipRect(part);
+        if (!onePart)
+            painter.setClipRect(part);
         if (pixelRatio_ == 1) {
             painter.drawImage(part.topLeft(), image_, part);
             continue;
@@ -79,7 +82,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
                             part.height() * pixelRatio_);
         painter.drawImage(QRectF(part), image_, source);
     }
-    painter.setClipping(false);
+    if (!onePart)
+        painter.setClipping(false);
     // Any part the image does not cover shows the back colour.
     const int shownWidth = int(image_.width() / pixelRatio_), shownHeight = int(image_.height() / pixelRatio_);
     if (shownWidth < width())

@@ -421,4 +421,20 @@ TEST_F(Interaction, ACrosshairMoveRepaintsOnlyTheColumnsItChanged)
     EXPECT_TRUE(log.painted.contains(QPoint(320, 100)));
 }
 
+// A step of a few pixels, as most moves are: both columns and the few
+// between them repaint as one box, each row copied once.
+TEST_F(Interaction, ACrosshairStepOfAFewPixelsRepaintsBothColumnsAsOneBox)
+{
+    QTest::mousePress(&price(), Qt::LeftButton, {}, at(4500));
+    QApplication::processEvents();
+    PaintLog log(&price());
+    QTest::mouseMove(&price(), at(4590));
+    QTest::mouseRelease(&price(), Qt::LeftButton, {}, at(4590));
+    QTRY_VERIFY(!log.painted.isEmpty());
+    EXPECT_EQ(log.painted.rectCount(), 1);
+    EXPECT_LE(log.painted.boundingRect().width(), 12);
+    EXPECT_TRUE(log.painted.contains(QPoint(300, 100)));
+    EXPECT_TRUE(log.painted.contains(QPoint(306, 100)));
+}
+
 }   // namespace
