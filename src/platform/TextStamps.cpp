@@ -6,7 +6,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace platform {
 
@@ -22,9 +24,29 @@ qsizetype bytesOf(const QString &key, const TextStamp &stamp)
     return qsizetype(sizeof(TextStamp)) + key.size() * qsizetype(sizeof(QChar)) + stamp.image.sizeInBytes();
 }
 
+// The key of a font, kept for the last few fonts: building one writes out
+// every field of the font, and a redraw stamps dozens of labels in two or
+// three fonts. Equal fonts have equal keys.
+const QString &fontKey(const QFont &font)
+{
+    struct Known {
+        QFont font;
+        QString key;
+    };
+    thread_local std::array<std::optional<Known>, 4> known;
+    thread_local std::size_t next = 0;
+    for (const std::optional<Known> &entry : known)
+        if (entry && entry->font == font)
+            return entry->key;
+    std::optional<Known> &slot = known[next];
+    next = (next + 1) % known.size();
+    slot = Known{font, font.key()};
+    return slot->key;
+}
+
 QString keyOf(const QString &text, const QFont &font, const QColor &colour)
 {
-    return font.key() + QChar(0) + QString::number(colour.rgba(), 16) + QChar(0) + text;
+    return fontKey(font) + QChar(0) + QString::number(colour.rgba(), 16) + QChar(0) + text;
 }
 
 TextStamp render(const QString &text, const QFont &font, const QColor &colour)
