@@ -24,7 +24,17 @@ qsizetype bytesOf(const QString &key, const TextStamp &stamp)
     return qsizetype(sizeof(TextStamp)) + key.size() * qsizetype(sizeof(QChar)) + stamp.image.sizeInBytes();
 }
 
-// The key of a font, kept for the last few fonts: building one writes out
+// What tells fonts apart in a stamp's key. QFont::key() leaves out kerning,
+// hinting and overline, which change the pixels too.
+QString writtenOut(const QFont &font)
+{
+    return font.key() + QStringLiteral(",%1,%2,%3")
+                            .arg(int(font.kerning()))
+                            .arg(int(font.hintingPreference()))
+                            .arg(int(font.overline()));
+}
+
+// The key of a font, kept for the last few fonts: writing one out takes
 // every field of the font, and a redraw stamps dozens of labels in two or
 // three fonts. Equal fonts have equal keys.
 const QString &fontKey(const QFont &font)
@@ -40,7 +50,7 @@ const QString &fontKey(const QFont &font)
             return entry->key;
     std::optional<Known> &slot = known[next];
     next = (next + 1) % known.size();
-    slot = Known{font, font.key()};
+    slot = Known{font, writtenOut(font)};
     return slot->key;
 }
 

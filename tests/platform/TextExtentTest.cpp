@@ -86,4 +86,20 @@ TEST_F(LongTexts, TheStampCacheIsBoundedByItsBytes)
     EXPECT_GT(textStampBytes(), qsizetype(8) << 20);   // it does fill up to the bound
 }
 
+// A font's written-out key leaves out kerning and overline, which change a
+// text's pixels: such fonts still get stamps of their own.
+TEST(TextStamps, FontsThatDifferOnlyInKerningOrOverlineGetStampsOfTheirOwn)
+{
+    QFont plain(QStringLiteral("DejaVu Sans"), 12);
+    const QString text = QStringLiteral("AVAWAY To");
+    const QImage plainStamp = textStamp(text, plain, Qt::black, 1).image;
+    QFont overlined = plain;
+    overlined.setOverline(true);
+    EXPECT_NE(textStamp(text, overlined, Qt::black, 1).image, plainStamp);
+    QFont unkerned = plain;
+    unkerned.setKerning(false);
+    EXPECT_NE(textStamp(text, unkerned, Qt::black, 1).image, plainStamp);
+    EXPECT_EQ(textStamp(text, plain, Qt::black, 1).image, plainStamp);
+}
+
 }   // namespace
