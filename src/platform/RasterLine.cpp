@@ -90,16 +90,30 @@ bool inside(const RasterTarget &target, QPoint p)
 // A solid slanted line with both ends in the image, the most common kind (an
 // average's segments): every pixel between lies inside too, so none needs
 // checking.
+// The walk's steps taken on a pixel pointer: the walk makes one step per
+// pixel along the longer axis, so it ends after that many steps, with no
+// coordinates kept or compared.
 void solidInside(const RasterTarget &target, QPoint from, QPoint to, QRgb colour, bool invert, LineEnd end)
 {
     const uint32_t value = colour | 0xFF000000u;
-    walkSegment(from, to, [&](int x, int y) {
-        if (end == LineEnd::Unpainted && x == to.x() && y == to.y())
-            return false;
-        uint32_t *pixel = target.pixels + qsizetype(y) * target.stride + x;
+    const int dx = std::abs(to.x() - from.x()), dy = -std::abs(to.y() - from.y());
+    const qsizetype stepX = from.x() < to.x() ? 1 : -1;
+    const qsizetype stepY = from.y() < to.y() ? target.stride : -target.stride;
+    int pixels = std::max(dx, -dy) + (end == LineEnd::Painted ? 1 : 0);
+    uint32_t *pixel = target.pixels + qsizetype(from.y()) * target.stride + from.x();
+    int error = dx + dy;
+    while (pixels-- > 0) {
         *pixel = invert ? (*pixel ^ 0x00FFFFFFu) : value;
-        return true;
-    });
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            pixel += stepX;
+        }
+        if (twice <= dx) {
+            error += dx;
+            pixel += stepY;
+        }
+    }
 }
 
 }   // namespace

@@ -80,4 +80,28 @@ TEST(RasterLines, PendingRunsAreWrittenBeforeOtherDrawing)
     EXPECT_EQ(pixelAt(box, 5, 10), QColor(255, 0, 255));   // inverted green
 }
 
+// Every slanted line between two pixels of a small square, with and without
+// its end pixel: exactly the pixels of the walk.
+TEST(RasterLines, SlantedLinesInsideTheImageGiveTheWalksPixels)
+{
+    constexpr int Size = 16;
+    constexpr QRgb Red = 0xFF0000;
+    QImage drawn(Size, Size, QImage::Format_RGB32), walked(Size, Size, QImage::Format_RGB32);
+    for (int from = 0; from < Size * Size; ++from)
+        for (int to = 0; to < Size * Size; ++to) {
+            const QPoint a(from % Size, from / Size), b(to % Size, to / Size);
+            if (a.x() == b.x() || a.y() == b.y())
+                continue;
+            for (const platform::LineEnd end : {platform::LineEnd::Painted, platform::LineEnd::Unpainted}) {
+                drawn.fill(Qt::white);
+                walked.fill(Qt::white);
+                platform::rasterLine(platform::rasterTarget(drawn), a, b, Red, false, {}, end);
+                referenceLine(walked, a, b, Red, false);
+                if (end == platform::LineEnd::Unpainted)
+                    walked.setPixel(b, 0xFFFFFFFFu);
+                ASSERT_EQ(drawn, walked) << a.x() << "," << a.y() << " to " << b.x() << "," << b.y();
+            }
+        }
+}
+
 }   // namespace
