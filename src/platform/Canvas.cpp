@@ -98,8 +98,8 @@ void Canvas::markChanged(const QRect &pixels)
         return;
     dirty_ |= pixels;
     const QRect joined = reported_ | pixels;
-    const bool close = !reported_.isNull() && area(joined) <= 2 * (area(reported_) + area(pixels));
-    reported_ = close ? joined : pixels;
+    const bool nearby = !reported_.isNull() && area(joined) <= 2 * (area(reported_) + area(pixels));
+    reported_ = nearby ? joined : pixels;
     if (changed_)
         changed_(reported_);
 }

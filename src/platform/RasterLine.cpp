@@ -89,9 +89,8 @@ bool inside(const RasterTarget &target, QPoint p)
 
 // A solid slanted line with both ends in the image, the most common kind (an
 // average's segments): every pixel between lies inside too, so none needs
-// checking.
-// The walk's steps taken on a pixel pointer: the walk makes one step per
-// pixel along the longer axis, so it ends after that many steps, with no
+// checking. The walk's steps are taken on a pixel pointer; it makes one step
+// per pixel along the longer axis, so it ends after that many, with no
 // coordinates kept or compared.
 void solidInside(const RasterTarget &target, QPoint from, QPoint to, QRgb colour, bool invert, LineEnd end)
 {

@@ -2,8 +2,8 @@
 
 #include "platform/PlainPaths.h"
 #include "platform/RasterLine.h"
-#include "platform/ScaledFont.h"
 #include "platform/Rounding.h"
+#include "platform/ScaledFont.h"
 #include "platform/Segment.h"
 #include "platform/TextExtent.h"
 #include "platform/TextStamps.h"

@@ -2,6 +2,7 @@
 // day and a day without an open, on hand-built axes, so every mark is worked
 // out by hand from the bars' own geometry.
 
+#include "HandScale.h"
 #include "document/ChartDocument.h"
 #include "platform/Rounding.h"
 #include "platform/Surface.h"
@@ -10,8 +11,6 @@
 #include "render/PricePane.h"
 
 #include <QImage>
-
-#include "HandScale.h"
 
 #include <gtest/gtest.h>
 

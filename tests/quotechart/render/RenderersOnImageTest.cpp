@@ -1,6 +1,7 @@
 // The renderers on a bare surface over an image, with hand-built axes: no
 // widget and no chart, only the values they draw.
 
+#include "HandScale.h"
 #include "QtPrinters.h"
 #include "indicators/IndicatorCatalogue.h"
 #include "platform/Surface.h"
@@ -9,8 +10,6 @@
 #include "render/PriceRuler.h"
 
 #include <QImage>
-
-#include "HandScale.h"
 
 #include <gtest/gtest.h>
 
